@@ -1,0 +1,95 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/EngineGlobals.h"
+
+struct SDL_Surface;
+
+// Owns the SDL video surface and the global OpenGL state: window start-up,
+// 2D and 3D projections, extension report and the shadow-map frame buffer.
+class CGraphicsCore {
+public:
+    CGraphicsCore();
+    virtual ~CGraphicsCore();
+    CGraphicsCore(const CGraphicsCore&) = delete;
+    CGraphicsCore& operator=(const CGraphicsCore&) = delete;
+
+    // Opens the window; false when no OpenGL context could be created (the
+    // engine must then not make any OpenGL call).
+    virtual bool initialize(int width, int height, int bpp, bool fullscreen, bool mode2D);
+    virtual void setVideoFlags(bool fullscreen);
+    virtual void setup3D(int width, int height);
+    virtual void begin2D();
+    virtual void end2D();
+    virtual void begin2DOverlay();
+    virtual void setWireframe(bool on);
+    virtual bool isWireframe() const;
+    virtual void showCursor(bool show);
+    virtual const char* getRenderer() const;
+    virtual const char* getVendor() const;
+    virtual const char* getVersion() const;
+    virtual void checkExtensions();
+    virtual void readExtensions();
+    virtual void setCaption(const std::string& text);
+    virtual const std::string& getCaption() const;
+    virtual int getWidth() const;
+    virtual int getHeight() const;
+    virtual bool is3D() const;
+    virtual void setStencilBits(int bits);
+    virtual void setDepthBits(int bits);
+    virtual void setShadowsEnabled(bool enabled);
+    virtual bool shadowsEnabled() const;
+    virtual bool hasTwoSidedStencil() const;
+    virtual bool hasAnisotropicFiltering() const;
+    virtual void initShadowMap();
+    virtual void setPerspective(double fovy, double aspect, double zNear, double zFar);
+    virtual void setShadowMapSize(int width, int height);
+    virtual int getShadowMapWidth() const;
+    virtual int getShadowMapHeight() const;
+    virtual std::uint32_t getShadowMapTexture() const;
+    virtual int getShadowParam() const;
+    virtual const float* getBiasMatrix() const;
+    virtual void setShadowType(sShadowTypes type);
+    virtual sShadowTypes getShadowType() const;
+    virtual void enableAnisotropicFiltering();
+    virtual void disableAnisotropicFiltering();
+    virtual bool isAnisotropicFilteringEnabled() const;
+    virtual bool hasFramebufferObjects() const;
+    virtual std::uint32_t getShadowFramebuffer() const;
+
+    // True once a window with an OpenGL context exists.
+    bool hasContext() const { return surface != nullptr; }
+    const std::string& getExtensions() const { return extensions; }
+
+private:
+    void releaseShadowMap();
+    void saveProjection(bool wanted);
+
+    std::uint32_t videoFlags = 0;
+    int width = 1024;
+    int height = 768;
+    int bpp = 16;
+    std::string caption = "Kavor Engine";
+    std::string extensions;
+    bool wireframe = false;
+    bool mode3D = false;
+    int depthBits = 16;
+    int stencilBits = 4;
+    bool twoSidedStencil = false;
+    bool anisotropySupported = false;
+    bool anisotropyEnabled = false;
+    bool fboSupported = false;
+    bool shadowsOn = false;
+    std::uint32_t shadowMapTexture = 0;
+    std::uint32_t shadowFramebuffer = 0;
+    int shadowMapWidth = 512;
+    int shadowMapHeight = 512;
+    std::array<float, 16> biasMatrix{};
+    int shadowParam = 0;
+    sShadowTypes shadowType = SHADOW_VOLUMES;
+    SDL_Surface* surface = nullptr;
+    bool projectionSaved = false;  // begin2D/begin2DOverlay pushed the projection
+    bool modelviewSaved = false;   // begin2DOverlay pushed the modelview
+};
