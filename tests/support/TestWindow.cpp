@@ -35,6 +35,13 @@ bool TestWindow::open(int width, int height) {
         std::fprintf(stderr, "TestWindow: SDL_SetVideoMode failed: %s\n", SDL_GetError());
         return false;
     }
+    if (!attach(width, height))
+        return false;
+    setup2D(width, height);
+    return true;
+}
+
+bool TestWindow::attach(int width, int height) {
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) {
         std::fprintf(stderr, "TestWindow: glewInit failed\n");
@@ -43,7 +50,6 @@ bool TestWindow::open(int width, int height) {
     takeGlError();
     g_width = width;
     g_height = height;
-    setup2D(width, height);
     return true;
 }
 

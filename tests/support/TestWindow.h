@@ -15,6 +15,11 @@ public:
     // be opened, so tests can fail with a clear message.
     static bool open(int width = 256, int height = 256);
 
+    // Records a window that engine code opened itself (for example through
+    // CGraphicsCore::initialize) so the read-back helpers and later open()
+    // calls know its size; loads the OpenGL entry points for the new context.
+    static bool attach(int width, int height);
+
     // Reads back the pixel at (x, y) in window coordinates (origin top-left)
     // from the back buffer, as RGBA bytes.
     static std::array<std::uint8_t, 4> pixel(int x, int y);

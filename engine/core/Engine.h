@@ -1,0 +1,38 @@
+#pragma once
+#include <memory>
+
+#include "core/EngineGlobals.h"
+
+// Creates every engine manager in a fixed order at start-up, opens the window
+// and runs the engine's per-frame step. Owns the managers; the slots of
+// EngineGlobals point at them for the rest of the system.
+class Engine {
+public:
+    Engine();
+    virtual ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    virtual void initialize();
+    virtual void render();
+    virtual void setShowFps(bool show);
+    virtual void shutdown();
+    virtual void initEventThread();
+    // Returns false when no OpenGL window could be opened: the caller must
+    // stop, since nothing can be drawn without a context.
+    virtual bool createWindow(int width, int height, int bpp, bool fullscreen, bool mode2D);
+
+private:
+    template <typename T>
+    void createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
+                     T*& slot, const char* done = "done.\n");
+    void releaseManagers();
+
+    bool showFps = false;
+    std::unique_ptr<CGraphicsCore> graphicsCore;
+    std::unique_ptr<CUtils> utils;
+    std::unique_ptr<CEventManager> eventManager;
+    std::unique_ptr<CSoundManager> soundManager;
+    std::unique_ptr<CShaderManager> shaderManager;
+    std::unique_ptr<CLogger> logger;
+};

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "graphics/CGraphicsCore.h"
+#include "support/TestWindow.h"
+
+namespace {
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+
+// A graphics core whose window is opened by its own initialize(), in 2D or 3D.
+CGraphicsCore& openCore(bool mode2D) {
+    static CGraphicsCore* core = nullptr;
+    static bool is2D = false;
+    if (!core || is2D != mode2D) {
+        delete core;  // quits SDL; the next initialize starts it again
+        core = new CGraphicsCore();
+        core->setDepthBits(24);
+        core->setStencilBits(8);
+        EXPECT_TRUE(core->initialize(kWidth, kHeight, 32, false, mode2D));
+        EXPECT_TRUE(TestWindow::attach(kWidth, kHeight));
+        is2D = mode2D;
+    }
+    return *core;
+}
+
+void drawPoint(float x, float y) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    glBegin(GL_POINTS);
+    glVertex2f(x + 0.5f, y + 0.5f);
+    glEnd();
+}
+
+int stackDepth(GLenum which) {
+    GLint depth = 0;
+    glGetIntegerv(which, &depth);
+    return depth;
+}
+}  // namespace
+
+TEST(GraphicsCore2D, OriginIsTopLeftAndYGrowsDown) {
+    CGraphicsCore& core = openCore(true);
+    core.begin2D();
+    glLoadIdentity();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawPoint(0, 0);
+    drawPoint(5, 20);
+    EXPECT_EQ(TestWindow::pixel(0, 0)[0], 255);
+    EXPECT_EQ(TestWindow::pixel(5, 20)[0], 255);
+    EXPECT_EQ(TestWindow::pixel(0, kHeight - 1)[0], 0);
+    EXPECT_EQ(TestWindow::pixel(20, 5)[0], 0);
+}
+
+TEST(GraphicsCore2D, EnteringEveryFrameKeepsMatrixStacksBalanced) {
+    CGraphicsCore& core = openCore(true);
+    const int projection = stackDepth(GL_PROJECTION_STACK_DEPTH);
+    const int modelview = stackDepth(GL_MODELVIEW_STACK_DEPTH);
+    for (int frame = 0; frame < 100; ++frame) {
+        core.begin2D();  // the engine's per-frame step
+        core.begin2D();  // the application's logo pass
+        core.end2D();
+    }
+    EXPECT_EQ(stackDepth(GL_PROJECTION_STACK_DEPTH), projection);
+    EXPECT_EQ(stackDepth(GL_MODELVIEW_STACK_DEPTH), modelview);
+    EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(GraphicsCore2D, WireframeTogglesAndRestoresFill) {
+    CGraphicsCore& core = openCore(true);
+    auto fillAndProbe = [&] {
+        core.begin2D();
+        glLoadIdentity();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0, 1, 0, 1);
+        glRecti(10, 10, 110, 110);
+        return TestWindow::pixel(60, 60)[1];
+    };
+    core.setWireframe(true);
+    EXPECT_TRUE(core.isWireframe());
+    EXPECT_EQ(fillAndProbe(), 0) << "the inside of a wire-frame quad stays empty";
+    core.setWireframe(false);
+    EXPECT_FALSE(core.isWireframe());
+    EXPECT_EQ(fillAndProbe(), 255);
+}
+
+TEST(GraphicsCore3D, ZeroHeightIsTakenAsOne) {
+    CGraphicsCore& core = openCore(false);
+    core.setup3D(200, 0);
+    std::array<GLint, 4> viewport{};
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    EXPECT_EQ(viewport[2], 200);
+    EXPECT_EQ(viewport[3], 1);
+    std::array<GLfloat, 16> projection{};
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    // For a symmetric frustum m5 / m0 is the aspect ratio.
+    EXPECT_NEAR(projection[5] / projection[0], 200.0f, 1e-3f);
+    EXPECT_TRUE(std::isfinite(projection[0]));
+    core.setup3D(kWidth, kHeight);
+}
+
+TEST(GraphicsCore3D, End2DRestoresThePerspective) {
+    CGraphicsCore& core = openCore(false);
+    core.setup3D(kWidth, kHeight);
+    std::array<GLfloat, 16> before{}, after{};
+    glGetFloatv(GL_PROJECTION_MATRIX, before.data());
+    core.begin2D();
+    core.end2D();
+    glGetFloatv(GL_PROJECTION_MATRIX, after.data());
+    EXPECT_EQ(before, after);
+    GLint func = 0;
+    glGetIntegerv(GL_DEPTH_FUNC, &func);
+    EXPECT_EQ(func, GL_LEQUAL);
+}
+
+TEST(GraphicsCoreExtensions, ShadowMapFramebufferIsComplete) {
+    CGraphicsCore& core = openCore(false);
+    testing::internal::CaptureStdout();
+    core.checkExtensions();
+    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(core.hasFramebufferObjects()) << out;
+    EXPECT_NE(out.find("SUPPORT FBO\n"), std::string::npos);
+    ASSERT_NE(core.getShadowFramebuffer(), 0u);
+    ASSERT_NE(core.getShadowMapTexture(), 0u);
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, core.getShadowFramebuffer());
+    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT),
+              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
+    GLint depthSize = 0;
+    glBindTexture(GL_TEXTURE_2D, core.getShadowMapTexture());
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_DEPTH_SIZE, &depthSize);
+    EXPECT_GT(depthSize, 0);
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    const float* bias = core.getBiasMatrix();
+    EXPECT_FLOAT_EQ(bias[0], 0.5f);
+    EXPECT_FLOAT_EQ(bias[12], 0.5f);
+    EXPECT_FLOAT_EQ(bias[15], 1.0f);
+    // The shadow-map set-up switches fixed-function lighting on; leave it off.
+    glDisable(GL_LIGHTING);
+}
