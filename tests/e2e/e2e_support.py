@@ -1,0 +1,148 @@
+"""Shared helpers for end-to-end tests: a virtual X server, the application
+under test, real input through xdotool, and screenshots read back as pixels."""
+import argparse
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def bin_dir():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--bin-dir", default="build/bin")
+    args, _ = parser.parse_known_args()
+    return os.path.abspath(args.bin_dir)
+
+
+class XServer:
+    """Starts Xvfb on a free display for the duration of a with-block."""
+
+    def __init__(self, width=1024, height=768):
+        self.size = f"{width}x{height}x24"
+        self.proc = None
+        self.display = None
+
+    def __enter__(self):
+        for _ in range(20):
+            number = random.randint(200, 900)
+            if os.path.exists(f"/tmp/.X{number}-lock"):
+                continue
+            self.display = f":{number}"
+            self.proc = subprocess.Popen(
+                ["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if self._wait_ready():
+                return self
+            self.proc.kill()
+            self.proc.wait()
+        raise RuntimeError("could not start Xvfb")
+
+    def _wait_ready(self):
+        for _ in range(100):
+            if self.proc.poll() is not None:
+                return False
+            if subprocess.run(["xdpyinfo"], env=self.env(), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def __exit__(self, *exc):
+        self.proc.terminate()
+        self.proc.wait()
+
+    def env(self, **extra):
+        env = dict(os.environ, DISPLAY=self.display, SDL_AUDIODRIVER="dummy")
+        env.update(extra)
+        return env
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env(), check=True,
+                       stdout=subprocess.DEVNULL)
+
+    def wait_for_window(self, name, timeout=20):
+        """Waits until a window with this caption exists; returns its id."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = subprocess.run(["xdotool", "search", "--name", name], env=self.env(),
+                                   capture_output=True, text=True)
+            if found.returncode == 0 and found.stdout.split():
+                return found.stdout.split()[0]
+            time.sleep(0.1)
+        raise AssertionError(f"no window named {name!r} appeared")
+
+    def screenshot(self, path=None):
+        """Grabs the whole screen; returns an Image."""
+        path = path or tempfile.mktemp(suffix=".png")
+        subprocess.run(["import", "-window", "root", path], env=self.env(), check=True)
+        return Image.load(path)
+
+
+class Image:
+    """RGB pixels of an image file, read through ImageMagick."""
+
+    def __init__(self, width, height, data, path):
+        self.width, self.height, self.data, self.path = width, height, data, path
+
+    @staticmethod
+    def load(path):
+        ppm = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                             capture_output=True).stdout
+        fields, offset = [], 0
+        while len(fields) < 4:  # magic, width, height, maxval
+            while ppm[offset:offset + 1].isspace():
+                offset += 1
+            end = offset
+            while not ppm[end:end + 1].isspace():
+                end += 1
+            fields.append(ppm[offset:end])
+            offset = end
+        width, height = int(fields[1]), int(fields[2])
+        return Image(width, height, ppm[offset + 1:], path)
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def region(self, x0, y0, x1, y1):
+        return [self.pixel(x, y) for y in range(y0, y1) for x in range(x0, x1)]
+
+
+class App:
+    """An application under test, its console captured to a file."""
+
+    def __init__(self, xserver, executable, cwd=None):
+        self.log = tempfile.TemporaryFile(mode="w+")
+        self.proc = subprocess.Popen([executable], env=xserver.env(), cwd=cwd,
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+
+    def wait(self, timeout=30):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+            raise AssertionError("the application did not exit")
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read()
+
+    def running(self):
+        return self.proc.poll() is None
+
+
+def run_tests(tests):
+    """Runs test functions; prints a summary line; exits non-zero on failure."""
+    failed = 0
+    for test in tests:
+        try:
+            test()
+            print(f"PASS {test.__name__}")
+        except Exception as error:  # report every failure, keep going
+            failed += 1
+            print(f"FAIL {test.__name__}: {error}")
+    print(f"{len(tests) - failed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
