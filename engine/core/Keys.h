@@ -2,7 +2,8 @@
 #include <SDL.h>
 
 // Key codes are SDL 1.2's key symbols, used unchanged as indices of the
-// event manager's key table (0 to KEY_TABLE_SIZE - 1).
+// event manager's key table (0 to KEY_TABLE_SIZE - 1). The arrows carry an
+// ARROW infix because eEvents already owns the name KEY_DOWN.
 enum eKey {
     KEY_BACKSPACE = SDLK_BACKSPACE,
     KEY_TAB = SDLK_TAB,
@@ -18,9 +19,9 @@ enum eKey {
     KEY_q = SDLK_q,
     KEY_s = SDLK_s,
     KEY_w = SDLK_w,
-    KEY_UP = SDLK_UP,
-    KEY_DOWN = SDLK_DOWN,
-    KEY_RIGHT = SDLK_RIGHT,
-    KEY_LEFT = SDLK_LEFT,
+    KEY_ARROW_UP = SDLK_UP,
+    KEY_ARROW_DOWN = SDLK_DOWN,
+    KEY_ARROW_RIGHT = SDLK_RIGHT,
+    KEY_ARROW_LEFT = SDLK_LEFT,
     KEY_TABLE_SIZE = 400
 };

@@ -1,0 +1,33 @@
+#include "audio/CMusic.h"
+
+#include <cstdio>
+
+#include "audio/CSoundManager.h"
+#include "core/EngineGlobals.h"
+
+CMusic::~CMusic() {
+    if (EngineGlobals::soundManager) EngineGlobals::soundManager->forgetMusic(this);
+}
+
+bool CMusic::init(const std::string&) { return true; }
+
+bool CMusic::load(const std::string& file) {
+    music.reset(Mix_LoadMUS(file.c_str()));
+    if (!music) {
+        std::printf("Failed to load music: %.*s", static_cast<int>(file.size()), file.data());
+        return false;
+    }
+    path = file;
+    return true;
+}
+
+void CMusic::release() { music.reset(); }
+
+// A piece that fails to start stays silent; SDL_mixer keeps the reason.
+void CMusic::play(int loops) {
+    if (music) Mix_PlayMusic(music.get(), loops);
+}
+
+bool CMusic::isLoaded() const { return music != nullptr; }
+
+const std::string& CMusic::getPath() const { return path; }

@@ -1,0 +1,86 @@
+#include "audio/CSoundManager.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "audio/CMusic.h"
+#include "audio/CSound.h"
+#include "core/EngineGlobals.h"
+
+namespace {
+constexpr int kFrequency = 22050;
+constexpr int kChannels = 2;
+constexpr int kChunkSize = 4096;
+
+int limitVolume(int volume) { return std::clamp(volume, 0, MIX_MAX_VOLUME); }
+
+// The registered object at index, or null when the index is out of range
+// or the object has been destroyed.
+template <typename T>
+T* entryAt(const std::vector<T*>& registry, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= registry.size()) return nullptr;
+    return registry[static_cast<std::size_t>(index)];
+}
+}  // namespace
+
+CSoundManager::CSoundManager() {
+    SDL_Init(SDL_INIT_AUDIO);
+    deviceOpened = Mix_OpenAudio(kFrequency, AUDIO_S16LSB, kChannels, kChunkSize) == 0;
+    if (!deviceOpened) {
+        std::printf("Unable to open audio!");
+        SDL_Quit();
+    }
+}
+
+CSoundManager::~CSoundManager() {
+    if (deviceOpened) Mix_CloseAudio();
+    // Sounds outliving the manager must not report to a dead registry.
+    if (EngineGlobals::soundManager == this) EngineGlobals::soundManager = nullptr;
+}
+
+void CSoundManager::stopMusic() {
+    if (Mix_PlayingMusic() == 1) Mix_HaltMusic();
+}
+
+void CSoundManager::setMusicVolume(int volume) {
+    musicVolume = limitVolume(volume);
+    Mix_VolumeMusic(musicVolume);
+}
+
+void CSoundManager::setSoundVolume(int volume) {
+    soundVolume = limitVolume(volume);
+    if (isDeviceOpen()) Mix_Volume(-1, soundVolume);
+}
+
+int CSoundManager::getMusicVolume() const { return musicVolume; }
+
+int CSoundManager::getSoundVolume() const { return soundVolume; }
+
+void CSoundManager::addSound(CSound* sound) { sounds.push_back(sound); }
+
+void CSoundManager::addMusic(CMusic* music) { musics.push_back(music); }
+
+void CSoundManager::playMusic(int index, int loops) {
+    if (CMusic* music = entryAt(musics, index)) music->play(loops);
+}
+
+void CSoundManager::playSound(int index, int loops) {
+    if (CSound* sound = entryAt(sounds, index)) sound->play(loops);
+}
+
+std::size_t CSoundManager::getSoundCount() const { return sounds.size(); }
+
+std::size_t CSoundManager::getMusicCount() const { return musics.size(); }
+
+void CSoundManager::forgetSound(CSound* sound) {
+    std::replace(sounds.begin(), sounds.end(), sound, static_cast<CSound*>(nullptr));
+}
+
+void CSoundManager::forgetMusic(CMusic* music) {
+    std::replace(musics.begin(), musics.end(), music, static_cast<CMusic*>(nullptr));
+}
+
+bool CSoundManager::isDeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
