@@ -1,0 +1,277 @@
+#include "core/CUtils.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+#include <utility>
+
+#include "core/EngineClock.h"
+#include "core/EngineGlobals.h"
+#include "graphics/CGraphicsCore.h"
+
+namespace {
+
+// The frame clock is one per process: every CUtils sees the same timeline.
+// Times are kept as whole ticks so differences stay exact however long the
+// program runs (float seconds lose whole frames after a few hours) and wrap
+// correctly when the 32-bit tick counter does.
+struct FrameClock {
+    std::uint32_t lastFrameTicks = 0;
+    std::uint32_t lastSecondTicks = 0;
+    int frameCounter = 0;
+    std::string fpsText;
+};
+
+FrameClock& frameClock() {
+    static FrameClock clock;
+    return clock;
+}
+
+constexpr std::uint32_t kTicksPerSecond = 1000;
+
+struct XmlEntity {
+    char plain;
+    const char* escaped;
+};
+constexpr XmlEntity kXmlEntities[] = {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}};
+
+// v x 255 truncated toward zero into 16 bits; saturates instead of leaving
+// out-of-range and NaN values undefined.
+int toInt16Scaled(float v) {
+    const float scaled = v * 255.0f;
+    if (std::isnan(scaled))
+        return 0;
+    const float lo = std::numeric_limits<std::int16_t>::min();
+    const float hi = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(std::clamp(scaled, lo, hi));
+}
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// One of the two tangent-space axes; only the sign of 1/det matters once the
+// result is normalised, so the reciprocal itself (which overflows for nearly
+// degenerate mappings) is never formed.
+CVector3 tangentAxis(const CVector3& e1, const CVector3& e2, float d1, float d2, float sign) {
+    CVector3 axis = (e2 * d1 + e1 * (-d2)) * sign;
+    axis.normalize();
+    return axis;
+}
+
+void glTranslate(const CVector3& v) { glTranslatef(v.x, v.y, v.z); }
+
+}  // namespace
+
+std::string CUtils::format(const char* fmt, ...) const {
+    va_list args;
+    va_start(args, fmt);
+    va_list sizing;
+    va_copy(sizing, args);
+    const int size = std::vsnprintf(nullptr, 0, fmt, sizing);
+    va_end(sizing);
+    std::string out;
+    if (size > 0) {
+        out.resize(static_cast<size_t>(size));
+        std::vsnprintf(out.data(), out.size() + 1, fmt, args);
+    }
+    va_end(args);
+    return out;
+}
+
+void CUtils::updateFps() {
+    FrameClock& clock = frameClock();
+    const std::uint32_t now = EngineClock::ticks();
+    deltaTime = static_cast<float>(now - clock.lastFrameTicks) / kTicksPerSecond;
+    clock.lastFrameTicks = now;
+    ++clock.frameCounter;
+    if (now - clock.lastSecondTicks <= kTicksPerSecond)
+        return;
+    clock.lastSecondTicks = now;
+    fps = clock.frameCounter;
+    clock.fpsText = format(" Current FPS: %d", fps);
+    if (EngineGlobals::graphicsCore)
+        SDL_WM_SetCaption((EngineGlobals::graphicsCore->getCaption() + clock.fpsText).c_str(), "");
+    clock.frameCounter = 0;
+}
+
+float CUtils::getDeltaTime() const { return deltaTime; }
+
+int CUtils::getFps() const { return fps; }
+
+std::string CUtils::getFpsText() const { return frameClock().fpsText; }
+
+void CUtils::resetFrameClock() { frameClock() = FrameClock{}; }
+
+std::vector<float> CUtils::parseFloatList(const std::string& text) const {
+    static const std::string separator = ", ";
+    std::vector<float> values;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find(separator, start);
+        const std::string piece = text.substr(start, end - start);
+        values.push_back(static_cast<float>(std::strtod(piece.c_str(), nullptr)));
+        if (end == std::string::npos)
+            return values;
+        start = end + separator.size();
+    }
+}
+
+std::string CUtils::floatsToHex(const std::vector<float>& values) const {
+    std::string out;
+    for (float v : values)
+        out += format("%.2X", static_cast<unsigned>(toInt16Scaled(v)));
+    return out;
+}
+
+std::uint32_t CUtils::hexToUint(const std::string& text) const {
+    std::uint64_t result = 0;
+    for (char c : text) {
+        const int digit = hexDigit(c);
+        if (digit < 0)
+            throw std::runtime_error(std::string("Invalid character '") + c + "' for hexToUint()");
+        result = result * 16 + static_cast<std::uint64_t>(digit);
+        if (result > std::numeric_limits<std::uint32_t>::max())
+            throw std::runtime_error("Value '" + text + "' is too large for hexToUint()");
+    }
+    return static_cast<std::uint32_t>(result);
+}
+
+bool CUtils::strToBool(const std::string& text) const {
+    std::string word = text;
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const char* yes : {"1", "y", "yes", "on", "true"})
+        if (word == yes)
+            return true;
+    for (const char* no : {"0", "n", "no", "off", "false"})
+        if (word == no)
+            return false;
+    throw std::runtime_error("strToBool() cannot parse '" + text + "'.");
+}
+
+std::string CUtils::boolToStr(bool value) const { return value ? "true" : "false"; }
+
+std::string CUtils::escapeXml(const std::string& text) const {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto* entity = std::find_if(std::begin(kXmlEntities), std::end(kXmlEntities),
+                                          [c](const XmlEntity& e) { return e.plain == c; });
+        if (entity != std::end(kXmlEntities))
+            out += entity->escaped;
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Decoding in a single left-to-right pass keeps "&amp;lt;" as the text
+// "&lt;" it was escaped from; replacing entity by entity over the whole
+// string would turn it into "<".
+std::string CUtils::unescapeXml(const std::string& text) const {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto* entity = std::find_if(std::begin(kXmlEntities), std::end(kXmlEntities), [&](const XmlEntity& e) {
+            return text.compare(i, std::strlen(e.escaped), e.escaped) == 0;
+        });
+        if (entity != std::end(kXmlEntities)) {
+            out += entity->plain;
+            i += std::strlen(entity->escaped);
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+void CUtils::drawCube(const CVector3& position) {
+    struct Face {
+        CVector3 colour;
+        CVector3 corners[4];  // counter-clockwise seen from outside
+    };
+    static const Face faces[] = {
+        {{0, 1, 0}, {{-1, 1, -1}, {-1, 1, 1}, {1, 1, 1}, {1, 1, -1}}},          // top
+        {{1, 0.5f, 0}, {{-1, -1, -1}, {1, -1, -1}, {1, -1, 1}, {-1, -1, 1}}},   // bottom
+        {{1, 0, 0}, {{-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}}},          // front
+        {{1, 1, 0}, {{-1, -1, -1}, {-1, 1, -1}, {1, 1, -1}, {1, -1, -1}}},      // back
+        {{0, 0, 1}, {{-1, -1, -1}, {-1, -1, 1}, {-1, 1, 1}, {-1, 1, -1}}},      // left
+        {{1, 0, 1}, {{1, -1, -1}, {1, 1, -1}, {1, 1, 1}, {1, -1, 1}}},          // right
+    };
+    glDisable(GL_TEXTURE_2D);
+    glTranslate(position);
+    glBegin(GL_QUADS);
+    for (const Face& face : faces) {
+        glColor3fv(face.colour.ptr());
+        for (const CVector3& corner : face.corners)
+            glVertex3fv(corner.ptr());
+    }
+    glEnd();
+    glTranslate(position * -1.0f);
+    glColor3f(1, 1, 1);
+}
+
+void CUtils::drawGrid(const CVector3& position) {
+    constexpr int kHalfSize = 30;
+    glDisable(GL_TEXTURE_2D);
+    glTranslate(position);
+    glColor3f(0.5f, 0.5f, 0.5f);
+    glBegin(GL_LINES);
+    for (int i = -kHalfSize; i <= kHalfSize; ++i) {
+        const auto f = static_cast<float>(i);
+        glVertex3f(f, 0, -kHalfSize);
+        glVertex3f(f, 0, kHalfSize);
+        glVertex3f(kHalfSize, 0, f);
+        glVertex3f(-kHalfSize, 0, f);
+    }
+    glEnd();
+    glTranslate(position * -1.0f);
+}
+
+void CUtils::drawAxes() {
+    constexpr float kLength = 10.0f;
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_LINES);
+    glColor3f(1, 0, 0);
+    glVertex3f(0, 0, 0);
+    glVertex3f(kLength, 0, 0);
+    glColor3f(0, 1, 0);
+    glVertex3f(0, 0, 0);
+    glVertex3f(0, kLength, 0);
+    glColor3f(0, 0, 1);
+    glVertex3f(0, 0, 0);
+    glVertex3f(0, 0, kLength);
+    glEnd();
+}
+
+void CUtils::swapBytes(std::uint8_t& a, std::uint8_t& b) { std::swap(a, b); }
+
+void CUtils::computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc, const CVector2& ta,
+                                 const CVector2& tb, const CVector2& tc, CVector3& tangent, CVector3& binormal) {
+    const CVector3 e1 = pa - pb;
+    const CVector3 e2 = pa - pc;
+    const CVector2 d1 = ta - tb;
+    const CVector2 d2 = ta - tc;
+    const float det = d1.y * d2.x - d1.x * d2.y;
+    if (det == 0.0f)
+        return;
+    const float sign = det > 0.0f ? 1.0f : -1.0f;
+    tangent = tangentAxis(e1, e2, d1.y, d2.y, sign);
+    binormal = tangentAxis(e1, e2, d1.x, d2.x, sign);
+}
