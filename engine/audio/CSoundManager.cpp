@@ -17,12 +17,11 @@ constexpr int kChunkSize = 4096;
 
 int limitVolume(int volume) { return std::clamp(volume, 0, MIX_MAX_VOLUME); }
 
-// The registered object at index, or null when the index is out of range
-// or the object has been destroyed.
+// A negative index wraps to a huge one and is out of range like any other.
 template <typename T>
 T* entryAt(const std::vector<T*>& registry, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= registry.size()) return nullptr;
-    return registry[static_cast<std::size_t>(index)];
+    const auto slot = static_cast<std::size_t>(index);
+    return slot < registry.size() ? registry[slot] : nullptr;
 }
 }  // namespace
 
@@ -64,16 +63,20 @@ void CSoundManager::addSound(CSound* sound) { sounds.push_back(sound); }
 void CSoundManager::addMusic(CMusic* music) { musics.push_back(music); }
 
 void CSoundManager::playMusic(int index, int loops) {
-    if (CMusic* music = entryAt(musics, index)) music->play(loops);
+    if (CMusic* music = getMusic(index)) music->play(loops);
 }
 
 void CSoundManager::playSound(int index, int loops) {
-    if (CSound* sound = entryAt(sounds, index)) sound->play(loops);
+    if (CSound* sound = getSound(index)) sound->play(loops);
 }
 
 std::size_t CSoundManager::getSoundCount() const { return sounds.size(); }
 
 std::size_t CSoundManager::getMusicCount() const { return musics.size(); }
+
+CSound* CSoundManager::getSound(int index) const { return entryAt(sounds, index); }
+
+CMusic* CSoundManager::getMusic(int index) const { return entryAt(musics, index); }
 
 void CSoundManager::forgetSound(CSound* sound) {
     std::replace(sounds.begin(), sounds.end(), sound, static_cast<CSound*>(nullptr));

@@ -28,6 +28,9 @@ public:
 
     std::size_t getSoundCount() const;
     std::size_t getMusicCount() const;
+    // The registered object, or null for an index out of range or an object since destroyed.
+    CSound* getSound(int index) const;
+    CMusic* getMusic(int index) const;
     // Called by sounds and music pieces as they are destroyed.
     void forgetSound(CSound* sound);
     void forgetMusic(CMusic* music);

@@ -12,84 +12,49 @@ protected:
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         ASSERT_NE(SDL_SetVideoMode(64, 64, 0, SDL_SWSURFACE), nullptr) << SDL_GetError();
-        SDL_Event stale;
-        while (SDL_PollEvent(&stale)) {
+        for (SDL_Event stale; SDL_PollEvent(&stale);) {
         }
     }
     void TearDown() override { SDL_Quit(); }
 
-    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
-    static void pushKey(Uint8 type, int sym) {
+    // Key symbol for key events, button number for mouse-button events.
+    static void push(Uint8 type, int code = 0) {
         SDL_Event event{};
         event.type = type;
-        event.key.keysym.sym = static_cast<SDLKey>(sym);
-        push(event);
-    }
-    static void pushButton(Uint8 type, Uint8 button) {
-        SDL_Event event{};
-        event.type = type;
-        event.button.button = button;
-        push(event);
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP) event.key.keysym.sym = static_cast<SDLKey>(code);
+        event.button.button = type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ? code : 0;
+        ASSERT_EQ(SDL_PushEvent(&event), 0);
     }
     CEventManager events;
 };
 }  // namespace
 
-TEST_F(EventManagerTest, BurstIsTakenOneEventPerFrameInOrder) {
-    pushKey(SDL_KEYDOWN, SDLK_a);
-    pushKey(SDL_KEYUP, SDLK_a);
-    pushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
-
+TEST_F(EventManagerTest, TakesOneEventPerFrameWithHeldKeys) {
+    push(SDL_KEYDOWN, SDLK_LEFT);
     events.pollEvent();
-    EXPECT_TRUE(events.hasEvent());
-    EXPECT_EQ(events.getEvent().type, SDL_KEYDOWN);
     EXPECT_TRUE(events.isEvent(KEY_DOWN));
-    EXPECT_TRUE(events.isKeyDown(KEY_a));
-    EXPECT_FALSE(events.isLeftButtonDown());
-
-    events.pollEvent();
-    EXPECT_TRUE(events.hasEvent());
-    EXPECT_TRUE(events.isEvent(NO_EVENT)) << "a key release has no event kind";
-    EXPECT_FALSE(events.isKeyDown(KEY_a));
-
-    events.pollEvent();
-    EXPECT_TRUE(events.isEvent(LEFT_BUTTON_DOWN));
-    EXPECT_TRUE(events.isLeftButtonDown());
-
+    EXPECT_EQ(events.getEvent().type, SDL_KEYDOWN);
     events.pollEvent();
     EXPECT_FALSE(events.hasEvent());
     EXPECT_TRUE(events.isEvent(NO_EVENT));
-    EXPECT_TRUE(events.isLeftButtonDown()) << "buttons are held until released";
-}
+    EXPECT_TRUE(events.isKeyDown(KEY_ARROW_LEFT)) << "held across a quiet frame";
 
-TEST_F(EventManagerTest, KeysStayHeldAcrossQuietFrames) {
-    pushKey(SDL_KEYDOWN, SDLK_LEFT);
+    push(SDL_KEYUP, SDLK_LEFT);  // a burst: one change per frame, in order
+    push(SDL_QUIT);
+    push(SDL_KEYDOWN, SDLK_q);
     events.pollEvent();
-    events.pollEvent();
-    events.pollEvent();
-    EXPECT_TRUE(events.isKeyDown(KEY_ARROW_LEFT));
-    EXPECT_FALSE(events.isKeyDown(KEY_ARROW_RIGHT));
-    pushKey(SDL_KEYUP, SDLK_LEFT);
-    events.pollEvent();
+    EXPECT_TRUE(events.hasEvent() && events.isEvent(NO_EVENT));
     EXPECT_FALSE(events.isKeyDown(KEY_ARROW_LEFT));
-}
-
-TEST_F(EventManagerTest, QuitCountsOnlyInItsFrame) {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    push(quit);
     events.pollEvent();
     EXPECT_TRUE(events.isEvent(QUIT));
+    EXPECT_FALSE(events.isKeyDown(KEY_q));
     events.pollEvent();
-    EXPECT_TRUE(events.isEvent(NO_EVENT));
+    EXPECT_FALSE(events.isEvent(QUIT));
+    EXPECT_TRUE(events.isKeyDown(KEY_q));
 }
 
 TEST_F(EventManagerTest, OnlyLeftAndRightButtonsCount) {
-    const struct {
-        Uint8 type, button;
-        eEvents kind;
-        bool left, right;
-    } steps[] = {
+    const struct { Uint8 type, button; eEvents kind; bool left, right; } steps[] = {
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, RIGHT_BUTTON_DOWN, false, true},
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, LEFT_BUTTON_DOWN, true, true},
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, NO_EVENT, true, true},
@@ -99,10 +64,9 @@ TEST_F(EventManagerTest, OnlyLeftAndRightButtonsCount) {
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, RIGHT_BUTTON_UP, false, false},
     };
     for (const auto& step : steps) {
-        pushButton(step.type, step.button);
-        events.pollEvent();
         SCOPED_TRACE(static_cast<int>(step.button));
-        EXPECT_TRUE(events.hasEvent());
+        push(step.type, step.button);
+        events.pollEvent();
         EXPECT_TRUE(events.isEvent(step.kind));
         EXPECT_EQ(events.isLeftButtonDown(), step.left);
         EXPECT_EQ(events.isRightButtonDown(), step.right);
@@ -110,37 +74,27 @@ TEST_F(EventManagerTest, OnlyLeftAndRightButtonsCount) {
 }
 
 TEST_F(EventManagerTest, KeyCodesOutsideTableAreIgnored) {
-    pushKey(SDL_KEYDOWN, KEY_TABLE_SIZE);
-    pushKey(SDL_KEYDOWN, 100000);
+    push(SDL_KEYDOWN, KEY_TABLE_SIZE);
     events.pollEvent();
-    EXPECT_TRUE(events.isEvent(NO_EVENT));
-    events.pollEvent();
-    EXPECT_TRUE(events.hasEvent());
-    EXPECT_FALSE(events.isKeyDown(static_cast<eKey>(KEY_TABLE_SIZE)));
-    EXPECT_FALSE(events.isKeyDown(static_cast<eKey>(-1)));
-    EXPECT_FALSE(events.isKeyDown(static_cast<eKey>(100000)));
+    EXPECT_TRUE(events.hasEvent() && events.isEvent(NO_EVENT));
+    for (int code : {-1, static_cast<int>(KEY_TABLE_SIZE), 100000})
+        EXPECT_FALSE(events.isKeyDown(static_cast<eKey>(code))) << code;
 }
 
-TEST_F(EventManagerTest, ClickedControlLastsUntilNextPoll) {
+TEST_F(EventManagerTest, ClickedControlAndMouseAreFrameState) {
     events.setClickedControl(7);
-    EXPECT_EQ(events.getClickedControl(), 7);
-    events.pollEvent();
-    EXPECT_EQ(events.getClickedControl(), -1);
-}
-
-TEST_F(EventManagerTest, MouseMovementIsMeasuredBetweenFrames) {
     events.warpMouse(10, 20);
     events.pollEvent();
+    EXPECT_EQ(events.getClickedControl(), -1);
     EXPECT_TRUE(events.mouseMoved());
-    EXPECT_EQ(events.getMouseX(), 10);
-    EXPECT_EQ(events.getMouseY(), 20);
     events.warpMouse(13, 15);
     events.pollEvent();
+    EXPECT_EQ(events.getMouseX(), 13);
+    EXPECT_EQ(events.getMouseY(), 15);
     EXPECT_EQ(events.getMouseDeltaX(), 3);
     EXPECT_EQ(events.getMouseDeltaY(), -5);
-    pushKey(SDL_KEYDOWN, SDLK_SPACE);
+    push(SDL_KEYDOWN, SDLK_SPACE);
     events.pollEvent();
     EXPECT_TRUE(events.hasEvent());
     EXPECT_FALSE(events.mouseMoved());
-    EXPECT_EQ(events.getMouseDeltaX(), 0);
 }
