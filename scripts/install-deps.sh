@@ -7,7 +7,7 @@ packages=(
   libsdl1.2-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libgl-dev libglu1-mesa-dev libglew-dev libgl1-mesa-dri mesa-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick
+  libx11-dev xvfb xauth xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

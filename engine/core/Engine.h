@@ -33,6 +33,8 @@ private:
     std::unique_ptr<CUtils> utils;
     std::unique_ptr<CEventManager> eventManager;
     std::unique_ptr<CSoundManager> soundManager;
+    std::unique_ptr<CCamera> camera;
+    std::unique_ptr<CCameraManager> cameraManager;
     std::unique_ptr<CShaderManager> shaderManager;
     std::unique_ptr<CLogger> logger;
 };

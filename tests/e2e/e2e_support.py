@@ -73,6 +73,11 @@ class XServer:
             time.sleep(0.1)
         raise AssertionError(f"no window named {name!r} appeared")
 
+    def close_window(self, window):
+        """Sends the close request a window manager's close button sends."""
+        subprocess.run([os.path.join(bin_dir(), "send_close_request"), window],
+                       env=self.env(), check=True)
+
     def screenshot(self, path=None):
         """Grabs the whole screen; returns an Image."""
         path = path or tempfile.mktemp(suffix=".png")

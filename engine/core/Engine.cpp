@@ -1,0 +1,141 @@
+#include "core/Engine.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include <cstdio>
+#include <new>
+
+#include "audio/CSoundManager.h"
+#include "core/CLogger.h"
+#include "core/CUtils.h"
+#include "graphics/CGraphicsCore.h"
+#include "graphics/CShaderManager.h"
+#include "input/CEventManager.h"
+#include "scene2d/CCameraManager.h"
+#include "scene3d/CCamera.h"
+
+namespace {
+// SDL 1.2's event-thread subsystem flag.
+constexpr Uint32 kEventThreadFlag = 0x00200000;
+}  // namespace
+
+Engine::Engine() {
+    // Every slot but the light manager's starts empty.
+    EngineGlobals::graphicsCore = nullptr;
+    EngineGlobals::utils = nullptr;
+    EngineGlobals::fontManager = nullptr;
+    EngineGlobals::textureManager = nullptr;
+    EngineGlobals::eventManager = nullptr;
+    EngineGlobals::windowManager = nullptr;
+    EngineGlobals::soundManager = nullptr;
+    EngineGlobals::camera = nullptr;
+    EngineGlobals::cameraManager = nullptr;
+    EngineGlobals::shaderManager = nullptr;
+    EngineGlobals::logger = nullptr;
+    EngineGlobals::gameObjectManager = nullptr;
+    std::printf("\nKavor Engine version 0.03...\n\n\n");
+    initialize();
+}
+
+Engine::~Engine() {
+    shutdown();
+    releaseManagers();
+}
+
+template <typename T>
+void Engine::createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
+                         T*& slot, const char* done) {
+    std::printf("%s", announcement);
+    std::fflush(stdout);
+    try {
+        owner = std::make_unique<T>();
+    } catch (const std::bad_alloc&) {
+        std::printf("%s", failure);
+        SDL_Quit();
+    }
+    slot = owner.get();
+    std::printf("%s", done);
+    std::fflush(stdout);
+}
+
+void Engine::initialize() {
+    createStage("Initialize Graphics Core...", "Unable to initialize Graphics Core!", graphicsCore,
+                EngineGlobals::graphicsCore);
+    createStage("Initialize Utils...", "Unable to initialize Utils!\n", utils, EngineGlobals::utils);
+    std::printf("Initialize Event Manager...");
+    initEventThread();
+    createStage("", "Unable to initialize Engine Event Manager Core!\n", eventManager,
+                EngineGlobals::eventManager);
+    createStage("Initialize Sound Manager...", "Unable to initialize Sound Manager Core!\n", soundManager,
+                EngineGlobals::soundManager);
+    createStage("Initialize the Camera...", "Unable to initialize the Camera Unit!\n", camera,
+                EngineGlobals::camera);
+    createStage("Initialize Camera Manager...", "Unable to initialize Camera Manager!\n", cameraManager,
+                EngineGlobals::cameraManager);
+    createStage("Initialize Shader Manager...", "Unable to initialize Shader Manager Core!\n",
+                shaderManager, EngineGlobals::shaderManager);
+    createStage("Initialize Logger...", "Unable to initialize Logger!\n", logger, EngineGlobals::logger,
+                "done.\n\n");
+}
+
+void Engine::releaseManagers() {
+    // Reverse creation order: the logger writes its last line, textures go
+    // while the OpenGL context still exists, the graphics core quits SDL last.
+    EngineGlobals::logger = nullptr;
+    logger.reset();
+    EngineGlobals::shaderManager = nullptr;
+    shaderManager.reset();
+    EngineGlobals::cameraManager = nullptr;
+    cameraManager.reset();
+    EngineGlobals::camera = nullptr;
+    camera.reset();
+    EngineGlobals::soundManager = nullptr;
+    soundManager.reset();
+    EngineGlobals::eventManager = nullptr;
+    eventManager.reset();
+    EngineGlobals::utils = nullptr;
+    utils.reset();
+    EngineGlobals::graphicsCore = nullptr;
+    graphicsCore.reset();
+}
+
+void Engine::render() {
+    eventManager->pollEvent();
+    graphicsCore->begin2D();
+    glLoadIdentity();
+    if (showFps)
+        utils->updateFps();
+    cameraManager->apply();
+    if (graphicsCore->is3D())
+        graphicsCore->end2D();
+}
+
+void Engine::setShowFps(bool show) { showFps = show; }
+
+void Engine::shutdown() {}
+
+void Engine::initEventThread() {
+    if (SDL_InitSubSystem(kEventThreadFlag) != 0)
+        std::printf("Error: SDL Eventhread cannot not be initialized: %s", SDL_GetError());
+}
+
+bool Engine::createWindow(int width, int height, int bpp, bool fullscreen, bool mode2D) {
+    if (!graphicsCore->initialize(width, height, bpp, fullscreen, mode2D)) {
+        std::printf("Error: no OpenGL window could be opened; the engine cannot run without one.\n");
+        return false;
+    }
+    glewExperimental = GL_TRUE;
+    const GLenum glewStatus = glewInit();
+    if (glewStatus != GLEW_OK || !GLEW_VERSION_2_1)
+        std::printf("Your video card does not support OpenGL Version 1.5!\n");
+    glGetError();  // glewInit may leave a harmless error behind on some drivers
+    graphicsCore->checkExtensions();
+    std::printf("Detected Video Card Vendor: %s\n", graphicsCore->getVendor());
+    std::printf("Detected Renderer: %s\n", graphicsCore->getRenderer());
+    std::printf("Detected OpenGL version: %s\n\n", graphicsCore->getVersion());
+    graphicsCore->readExtensions();
+    shaderManager->loadBuiltInShaders();
+    std::fflush(stdout);
+    return true;
+}

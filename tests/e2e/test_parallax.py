@@ -1,0 +1,114 @@
+"""The program as a user starts it: build/bin/kavor under a virtual X server."""
+import os
+import re
+import shutil
+import subprocess
+import tempfile
+
+from e2e_support import App, XServer, bin_dir, run_tests
+
+KAVOR = os.path.join(bin_dir(), "kavor")
+ROOT = os.getcwd()
+
+STAGES = [
+    "Initialize Graphics Core...done.",
+    "Initialize Utils...done.",
+    "Initialize Event Manager...done.",
+    "Initialize Sound Manager...done.",
+    "Initialize the Camera...done.",
+    "Initialize Camera Manager...done.",
+    "Initialize Shader Manager...done.",
+    "Initialize Logger...done.",
+    "",
+]
+SHADER_MESSAGES = [
+    "Loading simple texture shader...",
+    "Loading simple color shader...",
+    "Loading color with texture shader...",
+    "Loading heightmap texture shader...",
+    "Loading Directional Per Pixel Diffuse lightning shader...",
+    "Loading Directional Per Vertex Diffuse lightning shader...",
+    "Loading Point Per Pixel lightning shader...",
+    "Loading Spot Per Pixel lightning shader...",
+    "Loading Toon shader...",
+    "Loading vertex diffuse light with texture shader...",
+    "Loading pixel diffuse light with texture shader...",
+    "Loading shadow mapping shader...",
+    "Loading shadow mapping pcf shader...",
+    "Loading parallax map shader...",
+]
+
+
+def expected_start():
+    """The transcript up to the shader list; None stands for any text."""
+    return (["", "Kavor Engine version 0.03...", "", ""] + STAGES +
+            ["SUPPORT FBO", "BAMMMMMMMMMMMMMMMMMMMMMMEGGGG!!!",
+             re.compile(r"Detected Video Card Vendor: .+"),
+             re.compile(r"Detected Renderer: .+"),
+             re.compile(r"Detected OpenGL version: .+"), "",
+             "-------------========= Loading built in shaders ==========------------", ""] +
+            SHADER_MESSAGES)
+
+
+def check_lines(lines, expected):
+    assert len(lines) >= len(expected), f"transcript too short:\n" + "\n".join(lines)
+    for number, (line, want) in enumerate(zip(lines, expected), 1):
+        ok = want.fullmatch(line) if isinstance(want, re.Pattern) else line == want
+        assert ok, f"line {number}: {line!r} is not {want if isinstance(want, str) else want.pattern!r}"
+
+
+def start(x, cwd=ROOT):
+    app = App(x, KAVOR, cwd=cwd)
+    x.wait_for_window("Kavor Engine")
+    return app
+
+
+def test_transcript_and_log_then_escape():
+    with XServer() as x:
+        app = start(x)
+        x.xdotool("mousemove", 512, 384)
+        x.xdotool("key", "Escape")
+        assert app.wait() == 0
+        check_lines(app.output().split("\n"), expected_start())
+        assert "Init Camera 2D" in app.output().split("\n")
+    with open(os.path.join(ROOT, "Kavor_Engine.log")) as log:
+        lines = log.read().split("\n")
+    assert lines[1] == "Logger started...", lines
+    assert "Kavor Engine" in lines[0], lines
+    assert "Init Camera 2D" in lines
+    assert lines[-2:] == ["Logger stopped...", ""], lines
+
+
+def test_window_close_ends_with_status_zero():
+    with XServer() as x:
+        app = start(x)
+        window = x.wait_for_window("Kavor Engine")
+        x.close_window(window)
+        assert app.wait() == 0
+
+
+def test_missing_shaders_directory_is_reported_and_the_demo_runs_on():
+    with tempfile.TemporaryDirectory() as workdir:
+        shutil.copytree(os.path.join(ROOT, "Data"), os.path.join(workdir, "Data"))
+        with XServer() as x:
+            app = start(x, cwd=workdir)
+            x.xdotool("mousemove", 512, 384)
+            x.xdotool("key", "Escape")
+            assert app.wait() == 0
+            out = app.output()
+    assert out.count("Cannot Load vertex shader: shaders/") == 14, out
+    assert out.count("Cannot Load fragment shader: shaders/") == 14, out
+
+
+def test_no_display_reports_and_fails_without_crashing():
+    env = dict(os.environ, DISPLAY=":4999", SDL_AUDIODRIVER="dummy")
+    done = subprocess.run([KAVOR], env=env, cwd=tempfile.gettempdir(), capture_output=True,
+                          text=True, timeout=60)
+    assert done.returncode == 1, (done.returncode, done.stdout, done.stderr)
+    assert "Error: SDL Could not create Video Surface." in done.stdout, done.stdout
+
+
+if __name__ == "__main__":
+    run_tests([test_transcript_and_log_then_escape, test_window_close_ends_with_status_zero,
+               test_missing_shaders_directory_is_reported_and_the_demo_runs_on,
+               test_no_display_reports_and_fails_without_crashing])
