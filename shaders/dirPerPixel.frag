@@ -1,0 +1,12 @@
+#version 110
+varying vec3 normal;
+
+void main()
+{
+    vec3 n = normalize(normal);
+    vec3 toLight = normalize(gl_LightSource[0].position.xyz);
+    float diffuse = max(dot(n, toLight), 0.0);
+    vec4 colour = gl_FrontLightModelProduct.sceneColor + gl_FrontLightProduct[0].ambient +
+                  gl_FrontLightProduct[0].diffuse * diffuse;
+    gl_FragColor = vec4(colour.rgb, gl_FrontMaterial.diffuse.a);
+}
