@@ -2,10 +2,7 @@
 
 #include <cmath>
 
-void matrix4x4f::loadIdentity() {
-    for (int i = 0; i < 16; ++i)
-        m[i] = (i % 5 == 0) ? 1.0f : 0.0f;
-}
+void matrix4x4f::loadIdentity() { *this = matrix4x4f(); }
 
 void matrix4x4f::setTranslation(const CVector3& t) {
     loadIdentity();
@@ -69,18 +66,6 @@ void matrix4x4f::setScale(const CVector3& s) {
     m[10] = s.z;
 }
 
-void matrix4x4f::transformVector(CVector3& v) const {
-    const CVector3 in = v;
-    v.x = m[0] * in.x + m[4] * in.y + m[8] * in.z;
-    v.y = m[1] * in.x + m[5] * in.y + m[9] * in.z;
-    v.z = m[2] * in.x + m[6] * in.y + m[10] * in.z;
-}
-
-void matrix4x4f::transformPoint(CVector3& v) const {
-    transformVector(v);
-    v += CVector3(m[12], m[13], m[14]);
-}
-
 matrix4x4f matrix4x4f::operator+(const matrix4x4f& o) const {
     matrix4x4f r;
     for (int i = 0; i < 16; ++i)
@@ -98,12 +83,9 @@ matrix4x4f matrix4x4f::operator-(const matrix4x4f& o) const {
 matrix4x4f matrix4x4f::operator*(const matrix4x4f& o) const {
     matrix4x4f r;
     for (int c = 0; c < 4; ++c) {
-        for (int row = 0; row < 4; ++row) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k)
-                sum += m[4 * k + row] * o.m[4 * c + k];
-            r.m[4 * c + row] = sum;
-        }
+        const float* col = &o.m[4 * c];
+        for (int row = 0; row < 4; ++row)
+            r.m[4 * c + row] = m[row] * col[0] + m[4 + row] * col[1] + m[8 + row] * col[2] + m[12 + row] * col[3];
     }
     return r;
 }

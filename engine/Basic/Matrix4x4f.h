@@ -6,10 +6,8 @@
 // to glLoadMatrixf / glMultMatrixf unchanged. Angles are in degrees.
 class matrix4x4f {
 public:
-    float m[16];
-
     // A new matrix is the identity.
-    matrix4x4f() { loadIdentity(); }
+    float m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
     void loadIdentity();
     void setTranslation(const CVector3& t);
@@ -24,9 +22,17 @@ public:
     void setRotationZ(float angle);
     void setScale(const CVector3& s);
     // Affine transforms in place, without perspective divide; vectors ignore
-    // the translation.
-    void transformPoint(CVector3& v) const;
-    void transformVector(CVector3& v) const;
+    // the translation. Inline: they run per vertex and per particle.
+    void transformPoint(CVector3& v) const {
+        transformVector(v);
+        v += CVector3(m[12], m[13], m[14]);
+    }
+    void transformVector(CVector3& v) const {
+        const CVector3 in = v;
+        v.x = m[0] * in.x + m[4] * in.y + m[8] * in.z;
+        v.y = m[1] * in.x + m[5] * in.y + m[9] * in.z;
+        v.z = m[2] * in.x + m[6] * in.y + m[10] * in.z;
+    }
 
     matrix4x4f operator+(const matrix4x4f& o) const;
     matrix4x4f operator-(const matrix4x4f& o) const;
