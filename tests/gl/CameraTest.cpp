@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cmath>
+#include <memory>
+
+#include "Basic/C3DMath.h"
+#include "core/CUtils.h"
+#include "core/EngineClock.h"
+#include "core/EngineGlobals.h"
+#include "graphics/CGraphicsCore.h"
+#include "input/CEventManager.h"
+#include "scene3d/CCamera.h"
+#include "support/TestWindow.h"
+
+namespace {
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+constexpr int kMidX = kWidth / 2;
+constexpr int kMidY = kHeight / 2;
+
+// Pumps SDL until its mouse state reports (x, y); the X server delivers the
+// motion of a warp asynchronously.
+bool pointerReaches(int x, int y) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        SDL_PumpEvents();
+        int mouseX = -1;
+        int mouseY = -1;
+        SDL_GetMouseState(&mouseX, &mouseY);
+        if (mouseX == x && mouseY == y) return true;
+        SDL_Delay(5);
+    }
+    return false;
+}
+
+void drainEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+    }
+}
+
+// Rodrigues' rotation of v about the unit axis k.
+CVector3 rotated(const CVector3& v, const CVector3& k, float angle) {
+    return v * std::cos(angle) + cross(k, v) * std::sin(angle) + k * (dot(k, v) * (1.0f - std::cos(angle)));
+}
+
+void expectNear(const CVector3& actual, const CVector3& expected) {
+    EXPECT_NEAR(actual.x, expected.x, 1e-3f);
+    EXPECT_NEAR(actual.y, expected.y, 1e-3f);
+    EXPECT_NEAR(actual.z, expected.z, 1e-3f);
+}
+
+class CameraTest : public testing::Test {
+protected:
+    // A 3D window opened by the engine's own graphics core, which the camera
+    // asks for the window size. Destroying the core quits SDL, so the suites
+    // after this one start from a fresh context with its default state.
+    static void SetUpTestSuite() {
+        core = std::make_unique<CGraphicsCore>();
+        ASSERT_TRUE(core->initialize(kWidth, kHeight, 32, false, false));
+        ASSERT_TRUE(TestWindow::attach(kWidth, kHeight));
+    }
+    static void TearDownTestSuite() { core.reset(); }
+
+    void SetUp() override {
+        ASSERT_TRUE(core && core->hasContext());
+        EngineGlobals::graphicsCore = core.get();
+        EngineGlobals::eventManager = &events;
+        EngineGlobals::utils = &utils;
+        CUtils::resetFrameClock();
+        ASSERT_TRUE(movePointer(kMidX, kMidY));
+    }
+    void TearDown() override {
+        releaseKeys();
+        drainEvents();
+        EngineGlobals::graphicsCore = nullptr;
+        EngineGlobals::eventManager = nullptr;
+        EngineGlobals::utils = nullptr;
+        EngineClock::setSource({});
+        CUtils::resetFrameClock();
+    }
+
+    // The pointer really moves; the event manager reads it like each frame.
+    bool movePointer(int x, int y) {
+        SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+        const bool reached = pointerReaches(x, y);
+        drainEvents();
+        events.updateMouse();
+        return reached;
+    }
+
+    void setFrameTime(std::uint32_t ms) {
+        std::uint32_t now = 1000;
+        EngineClock::setSource([&now] { return now; });
+        utils.updateFps();
+        now += ms;
+        utils.updateFps();
+        EngineClock::setSource({});
+    }
+
+    // SDL's key table is what the camera reads; events that SDL turns into
+    // key state come from the X server, so the test sets the table directly.
+    static void holdKey(SDLKey key) { SDL_GetKeyState(nullptr)[key] = 1; }
+    static void releaseKeys() {
+        Uint8* keys = SDL_GetKeyState(nullptr);
+        for (SDLKey key : {SDLK_w, SDLK_a, SDLK_s, SDLK_d}) keys[key] = 0;
+    }
+
+    static inline std::unique_ptr<CGraphicsCore> core;
+    CEventManager events;
+    CUtils utils;
+    CCamera camera;
+};
+}  // namespace
+
+TEST_F(CameraTest, StartsWhereTheEngineExpects) {
+    expectNear(camera.getPosition(), {20, 110, 90});
+    expectNear(camera.getView(), {1, 5, 1});
+    EXPECT_EQ(camera.getSpeed(), 200.0f);
+}
+
+TEST_F(CameraTest, PointerAtTheCentreChangesNothing) {
+    camera.positionCamera(0, 0, 0, 0, 0, -10, 0, 1, 0);
+    camera.update();
+    expectNear(camera.getView(), {0, 0, -10});
+    expectNear(camera.getDirection(), {0, 0, 0});
+}
+
+TEST_F(CameraTest, HorizontalOffsetTurnsAboutTheVerticalAndRecentres) {
+    camera.positionCamera(5, 1, 2, 5, 1, -8, 0, 1, 0);
+    ASSERT_TRUE(movePointer(kMidX - 100, kMidY));
+    camera.update();
+    const CVector3 offset = rotated({0, 0, -10}, {0, 1, 0}, 0.5f);  // 100 px * 0.005
+    expectNear(camera.getView(), CVector3{5, 1, 2} + offset);
+    expectNear(camera.getPosition(), {5, 1, 2});
+    expectNear(camera.getDirection(), offset / 10.0f);
+    EXPECT_LT(camera.getView().x, 5.0f);  // pointer to the left turns left
+    EXPECT_TRUE(pointerReaches(kMidX, kMidY));
+}
+
+TEST_F(CameraTest, VerticalOffsetTurnsAboutTheSideAxis) {
+    camera.positionCamera(0, 0, 0, 0, 0, -10, 0, 1, 0);
+    ASSERT_TRUE(movePointer(kMidX + 40, kMidY - 60));
+    camera.update();
+    const CVector3 side{-1, 0, 0};  // normalize((position - view) x up)
+    const CVector3 offset = rotated(rotated({0, 0, -10}, side, 0.3f), {0, 1, 0}, -0.2f);
+    expectNear(camera.getView(), offset);
+    EXPECT_NEAR(magnitude(camera.getView()), 10.0f, 1e-3f);
+}
+
+TEST_F(CameraTest, VerticalJumpOverTwoHundredPixelsIsDropped) {
+    camera.positionCamera(0, 0, 0, 0, 0, -10, 0, 1, 0);
+    ASSERT_TRUE(movePointer(kMidX + 50, kMidY + 201));
+    camera.update();
+    expectNear(camera.getView(), {0, 0, -10});
+    EXPECT_TRUE(pointerReaches(kMidX, kMidY));
+}
+
+TEST_F(CameraTest, WAndSMoveAlongTheLastViewDirection) {
+    camera.positionCamera(0, 0, 0, 0, 0, -10, 0, 1, 0);
+    setFrameTime(100);
+    holdKey(SDLK_w);
+    camera.update();
+    expectNear(camera.getPosition(), {0, 0, 0});  // no direction before the first turn
+
+    ASSERT_TRUE(movePointer(kMidX - 100, kMidY));
+    camera.update();  // turns, then walks 200 * 0.1 units
+    const CVector3 direction = rotated({0, 0, -1}, {0, 1, 0}, 0.5f);
+    expectNear(camera.getPosition(), direction * 20.0f);
+    expectNear(camera.getView() - camera.getPosition(), direction * 10.0f);
+
+    ASSERT_TRUE(movePointer(kMidX, kMidY));  // the next frame reads the re-centred pointer
+    releaseKeys();
+    holdKey(SDLK_s);
+    camera.setSpeed(50.0f);
+    camera.update();
+    expectNear(camera.getPosition(), direction * 15.0f);
+}
+
+TEST_F(CameraTest, AAndDStrafeWithoutChangingHeight) {
+    CVector3 up{1, 1, 0};
+    up.normalize();  // a tilted up vector gives the side axis a vertical part
+    camera.positionCamera(0, 0, 0, 0, 0, -10, up.x, up.y, up.z);
+    setFrameTime(100);
+    holdKey(SDLK_a);
+    camera.update();
+    const CVector3 side = camera.getStrafe();
+    ASSERT_GT(std::fabs(side.y), 0.1f);
+    expectNear(camera.getPosition(), {side.x * 20.0f, 0, side.z * 20.0f});
+    expectNear(camera.getView(), {side.x * 20.0f, 0, -10 + side.z * 20.0f});
+
+    releaseKeys();
+    holdKey(SDLK_d);
+    camera.update();
+    expectNear(camera.getPosition(), {0, 0, 0});
+}
+
+TEST_F(CameraTest, MoveToKeepsTheViewOffset) {
+    camera.positionCamera(1, 2, 3, 1, 2, -7, 0, 1, 0);
+    camera.moveTo({10, 20, 30});
+    expectNear(camera.getPosition(), {10, 20, 30});
+    expectNear(camera.getView(), {10, 20, 20});
+}
+
+TEST_F(CameraTest, LookCullsWithTheAppliedViewAndStoresItsInverse) {
+    core->setup3D(kWidth, kHeight);
+    camera.positionCamera(30, 10, 40, 0, 0, 0, 0, 1, 0);
+    glLoadIdentity();
+    camera.look();
+    CFrustum& frustum = camera.getFrustum();
+    EXPECT_TRUE(frustum.pointInFrustum(0, 0, 0));
+    EXPECT_FALSE(frustum.pointInFrustum(60, 20, 80));  // behind the eye
+    EXPECT_FALSE(frustum.pointInFrustum(0, 0, -5000));  // beyond the far plane
+
+    camera.storeInverseViewMatrix();
+    float view[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, view);
+    const auto& inverse = camera.getInverseViewMatrix();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            float sum = 0;
+            for (int k = 0; k < 4; ++k) sum += inverse[k * 4 + r] * view[c * 4 + k];
+            EXPECT_NEAR(sum, r == c ? 1.0f : 0.0f, 1e-4f) << r << "," << c;
+        }
+    expectNear({inverse[12], inverse[13], inverse[14]}, {30, 10, 40});  // eye in world space
+    glLoadIdentity();
+}
