@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+#include "core/CUtils.h"
+#include "core/EngineGlobals.h"
+#include "particles/CParticleSystem.h"
+#include "particles/CRainParticlesystem.h"
+#include "scene3d/CCamera.h"
+#include "support/TestWindow.h"
+
+namespace {
+constexpr int kSize = 128;
+constexpr int kMid = kSize / 2;
+// With a 60 degree field of view from 5 units away, one world unit covers
+// about 22 pixels: a 2 x 2 billboard is about 44 pixels wide.
+constexpr int kInsideQuad = 18;
+constexpr int kOutsideQuad = 26;
+
+using Rgba = std::array<std::uint8_t, 4>;
+
+// A particle or drop that stays where it is: no offsets, no velocity, a long
+// life, opaque colour, no fading, and no frame time passing.
+void stillFountain(CParticleSystem& fountain, float red, float green, float blue) {
+    fountain.setSpawnRangeX(0, 0, 1.0f);
+    fountain.setSpawnRangeZ(0, 0, 1.0f);
+    fountain.setVelocityRangeY(0, 0, 1.0f);
+    fountain.setLifeRange(100, 100);
+    fountain.setFading(false);
+    fountain.setColor(red, green, blue, 1.0f);
+}
+
+class ParticleDrawTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(TestWindow::open(kSize, kSize));
+        CUtils::resetFrameClock();
+        EngineGlobals::utils = &utils;
+        EngineGlobals::camera = &camera;
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(60.0, 1.0, 0.1, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        lookFrom(0, 0, 5);
+        glEnable(GL_DEPTH_TEST);
+        clear(0.0f);
+    }
+    void TearDown() override {
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_TEXTURE_2D);
+        glLoadIdentity();
+        EngineGlobals::utils = nullptr;
+        EngineGlobals::camera = nullptr;
+        EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+
+    void lookFrom(float x, float y, float z) {
+        camera.positionCamera(x, y, z, 0, 0, 0, 0, 1, 0);
+        glLoadIdentity();
+        camera.look();
+    }
+    static void clear(float grey) {
+        glClearColor(grey, grey, grey, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+
+    CUtils utils;
+    CCamera camera;
+};
+
+const Rgba kBlack{0, 0, 0, 255};
+const Rgba kRed{255, 0, 0, 255};
+const Rgba kBlue{0, 0, 255, 255};
+}  // namespace
+
+// The sprite's size comes from the minimum point size: the configured size
+// less a quarter of the camera distance, never below ten pixels.
+TEST_F(ParticleDrawTest, PointSpritesTakeTheirSizeFromTheCameraDistance) {
+    CParticleSystem fountain;
+    stillFountain(fountain, 1, 0, 0);
+    fountain.setPointSize(31.25f);  // 30 pixels from 5 units away
+    fountain.init(1, "Data/Particle/none.png", true, true);
+    fountain.draw();
+    EXPECT_EQ(TestWindow::pixel(kMid, kMid), kRed);
+    EXPECT_EQ(TestWindow::pixel(kMid + 12, kMid - 12), kRed);
+    EXPECT_EQ(TestWindow::pixel(kMid + 18, kMid), kBlack);
+
+    clear(0.0f);
+    camera.positionCamera(0, 0, 400, 0, 0, 0, 0, 1, 0);  // far away, but the view stays
+    fountain.draw();
+    EXPECT_EQ(TestWindow::pixel(kMid + 3, kMid), kRed);
+    EXPECT_EQ(TestWindow::pixel(kMid + 8, kMid), kBlack);
+}
+
+TEST_F(ParticleDrawTest, PointSpritesRestoreTheState) {
+    CParticleSystem fountain;
+    stillFountain(fountain, 1, 0, 0);
+    fountain.init(3, "Data/Particle/none.png", true, false);
+    fountain.drawPointSprites();
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE_ARB));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(depthWrites, GL_TRUE);
+}
+
+// A quad in the xy plane would be edge-on from the side; a billboard is not.
+TEST_F(ParticleDrawTest, BillboardsFaceTheCameraFromAnySide) {
+    CParticleSystem fountain;
+    stillFountain(fountain, 1, 0, 0);
+    fountain.init(1, "Data/Particle/none.png", false, true);
+    for (const CVector3 eye : {CVector3{0, 0, 5}, CVector3{5, 0, 0}, CVector3{3, 0, -4}}) {
+        clear(0.0f);
+        lookFrom(eye.x, eye.y, eye.z);
+        fountain.draw();
+        EXPECT_EQ(TestWindow::pixel(kMid + kInsideQuad, kMid - kInsideQuad), kRed);
+        EXPECT_EQ(TestWindow::pixel(kMid - kInsideQuad, kMid + kInsideQuad), kRed);
+        EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
+        EXPECT_EQ(TestWindow::pixel(kMid, kMid - kOutsideQuad), kBlack);
+    }
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(depthWrites, GL_TRUE);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
+
+// Additive: 0.2 grey + 0.5 * red. Alpha blending: half red, half grey.
+TEST_F(ParticleDrawTest, BlendModeFollowsTheAlphaBlendFlag) {
+    for (const bool alphaBlend : {false, true}) {
+        CParticleSystem fountain;
+        stillFountain(fountain, 1, 0, 0);
+        fountain.setColor(1, 0, 0, 0.5f);
+        fountain.init(1, "Data/Particle/none.png", false, alphaBlend);
+        clear(0.2f);
+        fountain.draw();
+        const Rgba p = TestWindow::pixel(kMid, kMid);
+        EXPECT_NEAR(p[0], alphaBlend ? 153 : 179, 2) << "alpha blend " << alphaBlend;
+        EXPECT_NEAR(p[1], alphaBlend ? 26 : 51, 2) << "alpha blend " << alphaBlend;
+    }
+}
+
+TEST_F(ParticleDrawTest, RainDropsAreAdditiveBillboards) {
+    CRainParticlesystem rain;
+    rain.setPosition(0, -1, 0);
+    rain.setColor(0, 0, 1, 1);
+    rain.setDropSize(1, 1, 1);
+    rain.init(1, 1.0f, 0.0f, "Data/Particle/none.png");  // the one drop starts at the origin
+    clear(0.0f);
+    lookFrom(5, 0, 0);
+    rain.draw();
+    EXPECT_EQ(TestWindow::pixel(kMid + kInsideQuad, kMid + kInsideQuad), kBlue);
+    EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+}
