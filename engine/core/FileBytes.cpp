@@ -1,0 +1,22 @@
+#include "core/FileBytes.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace FileBytes {
+
+bool read(const std::string& path, std::vector<std::uint8_t>& out) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file)
+        return false;
+    out.clear();
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+        out.insert(out.end(), chunk, chunk + got);
+        if (got < sizeof chunk)
+            return !std::ferror(file.get());
+    }
+}
+
+}  // namespace FileBytes

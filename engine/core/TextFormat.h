@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// printf-style formatting into a std::string of any length.
+namespace TextFormat {
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+}  // namespace TextFormat

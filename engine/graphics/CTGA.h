@@ -1,0 +1,29 @@
+#pragma once
+#include <GL/glew.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A silent reader for uncompressed (type 2) TGA files of 24 or 32 bits per
+// pixel, with the same result fields and upload as CTGALoader.
+class CTGA {
+public:
+    CTGA() = default;
+    virtual ~CTGA() = default;
+
+    // Reads, decodes and uploads the file at path; false on any failure.
+    virtual bool load(const std::string& path);
+    // True when the first n bytes of data and templ agree.
+    virtual bool compareBytes(std::size_t n, const std::uint8_t* data, const std::uint8_t* templ);
+
+    // Decodes a whole file held in memory; no OpenGL call.
+    bool decode(const std::uint8_t* data, std::size_t size);
+
+    unsigned bitsPerPixel = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    GLuint textureId = 0;
+    std::vector<std::uint8_t> imageData;  // R, G, B (, A) per pixel, rows bottom first
+};

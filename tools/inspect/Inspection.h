@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// What one kind of file reports: the JSON line for standard output, and the
+// optional dump written on request.
+class Inspection {
+public:
+    virtual ~Inspection() = default;
+    virtual std::string json() const = 0;
+    // Writes the --dump file; false with error set when it cannot.
+    virtual bool dump(const std::string& path, std::string& error) const = 0;
+};

@@ -1,0 +1,81 @@
+// kavor-inspect [--dump OUT] FILE
+// Prints one JSON line describing what the engine's readers make of FILE and
+// optionally dumps the decoded content (images: binary P6 PPM, top row
+// first). Exit status: 0 success, 1 unreadable file or reader failure,
+// 2 wrong usage.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "ImageInspection.h"
+
+namespace {
+using Reader = std::unique_ptr<Inspection> (*)(const std::string& path, std::string& error);
+
+struct Kind {
+    const char* extension;
+    Reader read;
+};
+
+// File kinds by extension; anything else goes to SDL_image.
+const Kind kKinds[] = {
+    {".tga", &ImageInspection::tga},
+    {".bmp", &ImageInspection::bmp},
+    {".pcx", &ImageInspection::pcx},
+};
+
+std::string lowerExtension(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::string();
+    std::string extension = path.substr(dot);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+Reader readerFor(const std::string& path) {
+    const std::string extension = lowerExtension(path);
+    for (const Kind& kind : kKinds)
+        if (extension == kind.extension)
+            return kind.read;
+    return &ImageInspection::sdlImage;
+}
+
+int usage() {
+    std::fputs("usage: kavor-inspect [--dump OUT] FILE\n", stderr);
+    return 2;
+}
+
+int failure(const std::string& message) {
+    std::fprintf(stderr, "kavor-inspect: %s\n", message.c_str());
+    return 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dumpPath;
+    std::string file;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dump" && i + 1 < argc && dumpPath.empty())
+            dumpPath = argv[++i];
+        else if (!arg.empty() && arg[0] != '-' && file.empty())
+            file = arg;
+        else
+            return usage();
+    }
+    if (file.empty())
+        return usage();
+    std::string error;
+    const std::unique_ptr<Inspection> inspection = readerFor(file)(file, error);
+    if (!inspection)
+        return failure(error);
+    if (!dumpPath.empty() && !inspection->dump(dumpPath, error))
+        return failure(error);
+    std::printf("%s\n", inspection->json().c_str());
+    return 0;
+}
