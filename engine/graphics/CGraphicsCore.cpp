@@ -30,6 +30,8 @@ bool CGraphicsCore::initialize(int newWidth, int newHeight, int newBpp, bool ful
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Error: SDL Could not be initialized: '%s'\n", SDL_GetError());
         SDL_Quit();
+        // Without a video device SDL's GL attribute calls would crash.
+        return false;
     }
     setVideoFlags(fullscreen);
     surface = SDL_SetVideoMode(width, height, bpp, videoFlags);

@@ -101,11 +101,13 @@ def test_missing_shaders_directory_is_reported_and_the_demo_runs_on():
 
 
 def test_no_display_reports_and_fails_without_crashing():
-    env = dict(os.environ, DISPLAY=":4999", SDL_AUDIODRIVER="dummy")
+    # Forcing the X11 driver keeps SDL from falling back to a text-mode one.
+    env = dict(os.environ, DISPLAY=":4999", SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
     done = subprocess.run([KAVOR], env=env, cwd=tempfile.gettempdir(), capture_output=True,
                           text=True, timeout=60)
     assert done.returncode == 1, (done.returncode, done.stdout, done.stderr)
-    assert "Error: SDL Could not create Video Surface." in done.stdout, done.stdout
+    assert "Error: SDL Could not be initialized: '" in done.stdout, done.stdout
+    assert "Error: no OpenGL window could be opened" in done.stdout, done.stdout
 
 
 if __name__ == "__main__":
