@@ -118,9 +118,9 @@ class Image:
 class App:
     """An application under test, its console captured to a file."""
 
-    def __init__(self, xserver, executable, cwd=None):
+    def __init__(self, xserver, executable, cwd=None, env=None):
         self.log = tempfile.TemporaryFile(mode="w+")
-        self.proc = subprocess.Popen([executable], env=xserver.env(), cwd=cwd,
+        self.proc = subprocess.Popen([executable], env=env or xserver.env(), cwd=cwd,
                                      stdout=self.log, stderr=subprocess.STDOUT)
 
     def wait(self, timeout=30):

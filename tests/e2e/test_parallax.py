@@ -100,6 +100,16 @@ def test_missing_shaders_directory_is_reported_and_the_demo_runs_on():
     assert out.count("Cannot Load fragment shader: shaders/") == 14, out
 
 
+def test_no_audio_device_is_reported_and_the_demo_runs_on():
+    with XServer() as x:
+        app = App(x, KAVOR, cwd=ROOT, env=x.env(SDL_AUDIODRIVER="no-such-driver"))
+        x.wait_for_window("Kavor Engine")
+        x.xdotool("mousemove", 512, 384)
+        x.xdotool("key", "Escape")
+        assert app.wait() == 0
+        assert "Initialize Sound Manager...Unable to open audio!done." in app.output().split("\n")
+
+
 def test_no_display_reports_and_fails_without_crashing():
     # Forcing the X11 driver keeps SDL from falling back to a text-mode one.
     env = dict(os.environ, DISPLAY=":4999", SDL_VIDEODRIVER="x11", SDL_AUDIODRIVER="dummy")
@@ -113,4 +123,5 @@ def test_no_display_reports_and_fails_without_crashing():
 if __name__ == "__main__":
     run_tests([test_transcript_and_log_then_escape, test_window_close_ends_with_status_zero,
                test_missing_shaders_directory_is_reported_and_the_demo_runs_on,
+               test_no_audio_device_is_reported_and_the_demo_runs_on,
                test_no_display_reports_and_fails_without_crashing])
