@@ -19,6 +19,9 @@ constexpr int kInsideQuad = 18;
 constexpr int kOutsideQuad = 26;
 
 using Rgba = std::array<std::uint8_t, 4>;
+const Rgba kBlack{0, 0, 0, 255};
+const Rgba kRed{255, 0, 0, 255};
+const Rgba kBlue{0, 0, 255, 255};
 
 // A particle or drop that stays where it is: no offsets, no velocity, a long
 // life, opaque colour, no fading, and no frame time passing.
@@ -60,6 +63,13 @@ protected:
         glLoadIdentity();
         camera.look();
     }
+    // Depth writes back on and blending off after every draw.
+    static void expectQuadBatchClosed() {
+        GLboolean depthWrites = GL_FALSE;
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+        EXPECT_EQ(depthWrites, GL_TRUE);
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    }
     static void clear(float grey) {
         glClearColor(grey, grey, grey, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -69,9 +79,6 @@ protected:
     CCamera camera;
 };
 
-const Rgba kBlack{0, 0, 0, 255};
-const Rgba kRed{255, 0, 0, 255};
-const Rgba kBlue{0, 0, 255, 255};
 }  // namespace
 
 // The sprite's size comes from the minimum point size: the configured size
@@ -91,20 +98,9 @@ TEST_F(ParticleDrawTest, PointSpritesTakeTheirSizeFromTheCameraDistance) {
     fountain.draw();
     EXPECT_EQ(TestWindow::pixel(kMid + 3, kMid), kRed);
     EXPECT_EQ(TestWindow::pixel(kMid + 8, kMid), kBlack);
-}
-
-TEST_F(ParticleDrawTest, PointSpritesRestoreTheState) {
-    CParticleSystem fountain;
-    stillFountain(fountain, 1, 0, 0);
-    fountain.init(3, "Data/Particle/none.png", true, false);
-    fountain.drawPointSprites();
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE_ARB));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_EQ(depthWrites, GL_TRUE);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));  // the 3D frame goes on
+    expectQuadBatchClosed();
 }
 
 // A quad in the xy plane would be edge-on from the side; a billboard is not.
@@ -121,10 +117,7 @@ TEST_F(ParticleDrawTest, BillboardsFaceTheCameraFromAnySide) {
         EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
         EXPECT_EQ(TestWindow::pixel(kMid, kMid - kOutsideQuad), kBlack);
     }
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_EQ(depthWrites, GL_TRUE);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    expectQuadBatchClosed();
 }
 
 // Additive: 0.2 grey + 0.5 * red. Alpha blending: half red, half grey.
@@ -153,5 +146,5 @@ TEST_F(ParticleDrawTest, RainDropsAreAdditiveBillboards) {
     rain.draw();
     EXPECT_EQ(TestWindow::pixel(kMid + kInsideQuad, kMid + kInsideQuad), kBlue);
     EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    expectQuadBatchClosed();
 }

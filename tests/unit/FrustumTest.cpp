@@ -6,136 +6,76 @@
 
 namespace {
 using Matrix = CFrustum::Matrix;
-
 constexpr Matrix kIdentity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+// gluPerspective(90, 1, 1, 100), column-major.
+constexpr Matrix kPerspective{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -101.0f / 99, -1, 0, 0, -200.0f / 99, 0};
 
-// The matrix gluPerspective builds (column-major).
-Matrix perspective(float fovyDegrees, float aspect, float zNear, float zFar) {
-    const float f = 1.0f / std::tan(fovyDegrees * 3.14159265f / 360.0f);
-    Matrix m{};
-    m[0] = f / aspect;
-    m[5] = f;
-    m[10] = (zFar + zNear) / (zNear - zFar);
-    m[11] = -1.0f;
-    m[14] = 2.0f * zFar * zNear / (zNear - zFar);
-    return m;
-}
-
-Matrix translation(float x, float y, float z) {
-    Matrix m = kIdentity;
-    m[12] = x;
-    m[13] = y;
-    m[14] = z;
-    return m;
+CFrustum frustumOf(const Matrix& projection, const Matrix& modelview) {
+    CFrustum frustum;
+    frustum.calculateFrustum(projection, modelview);
+    return frustum;
 }
 
 void expectPlane(const CFrustum& frustum, int side, CFrustum::Plane expected) {
-    const CFrustum::Plane& plane = frustum.getPlane(side);
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(plane[i], expected[i], 1e-3f) << "side " << side << " coefficient " << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(frustum.getPlane(side)[i], expected[i], 1e-3f) << "side " << side << " coefficient " << i;
 }
 
 // With identity matrices the view volume is the cube -1..1 on every axis.
-CFrustum unitCube() {
-    CFrustum frustum;
-    frustum.calculateFrustum(kIdentity, kIdentity);
-    return frustum;
-}
-
-// Eye at z = 10 looking down -z, 90 degree field of view, near 1, far 100.
-CFrustum lookingDownZ() {
-    CFrustum frustum;
-    frustum.calculateFrustum(perspective(90.0f, 1.0f, 1.0f, 100.0f), translation(0, 0, -10));
-    return frustum;
-}
+const CFrustum kUnitCube = frustumOf(kIdentity, kIdentity);
+// Eye at z = 10 looking down -z: near plane at z = 9, far plane at z = -90.
+const CFrustum kDownZ = frustumOf(kPerspective, {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, -10, 1});
 }  // namespace
 
-TEST(FrustumPlanes, IdentityMatricesGiveTheUnitCubeInSideOrder) {
-    const CFrustum frustum = unitCube();
-    expectPlane(frustum, CFrustum::RIGHT, {-1, 0, 0, 1});
-    expectPlane(frustum, CFrustum::LEFT, {1, 0, 0, 1});
-    expectPlane(frustum, CFrustum::BOTTOM, {0, 1, 0, 1});
-    expectPlane(frustum, CFrustum::TOP, {0, -1, 0, 1});
-    expectPlane(frustum, CFrustum::BACK, {0, 0, -1, 1});
-    expectPlane(frustum, CFrustum::FRONT, {0, 0, 1, 1});
-}
-
-TEST(FrustumPlanes, PerspectiveWithMovedEyeIsNormalisedInWorldUnits) {
-    const CFrustum frustum = lookingDownZ();
+TEST(FrustumPlanes, ExtractedInSideOrderAndNormalisedInWorldUnits) {
+    expectPlane(kUnitCube, CFrustum::RIGHT, {-1, 0, 0, 1});
+    expectPlane(kUnitCube, CFrustum::LEFT, {1, 0, 0, 1});
+    expectPlane(kUnitCube, CFrustum::BOTTOM, {0, 1, 0, 1});
+    expectPlane(kUnitCube, CFrustum::TOP, {0, -1, 0, 1});
+    expectPlane(kUnitCube, CFrustum::BACK, {0, 0, -1, 1});
+    expectPlane(kUnitCube, CFrustum::FRONT, {0, 0, 1, 1});
     const float h = std::sqrt(0.5f);
-    expectPlane(frustum, CFrustum::FRONT, {0, 0, -1, 9});   // z < 10 - near
-    expectPlane(frustum, CFrustum::BACK, {0, 0, 1, 90});    // z > 10 - far
-    expectPlane(frustum, CFrustum::RIGHT, {-h, 0, -h, 10 * h});
-    expectPlane(frustum, CFrustum::LEFT, {h, 0, -h, 10 * h});
-    expectPlane(frustum, CFrustum::TOP, {0, -h, -h, 10 * h});
-    expectPlane(frustum, CFrustum::BOTTOM, {0, h, -h, 10 * h});
+    expectPlane(kDownZ, CFrustum::FRONT, {0, 0, -1, 9});
+    expectPlane(kDownZ, CFrustum::BACK, {0, 0, 1, 90});
+    expectPlane(kDownZ, CFrustum::RIGHT, {-h, 0, -h, 10 * h});
+    expectPlane(kDownZ, CFrustum::BOTTOM, {0, h, -h, 10 * h});
 }
 
-// The modelview must be applied before the projection: an eye at the origin
-// turned to look along +x sees +x, not -z, and its right hand is +z.
+// The modelview applies before the projection: an eye turned to look along
+// +x sees +x, and its right hand is +z.
 TEST(FrustumPlanes, RotatedViewFollowsTheModelview) {
-    Matrix lookAlongX = kIdentity;  // rows: right (0,0,1), up (0,1,0), back (-1,0,0)
-    lookAlongX[0] = 0;
-    lookAlongX[8] = 1;
-    lookAlongX[2] = -1;
-    lookAlongX[10] = 0;
-    CFrustum frustum;
-    frustum.calculateFrustum(perspective(90.0f, 1.0f, 1.0f, 100.0f), lookAlongX);
+    const CFrustum frustum = frustumOf(kPerspective, {0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1});
     EXPECT_TRUE(frustum.pointInFrustum(5, 0, 0));
     EXPECT_FALSE(frustum.pointInFrustum(-5, 0, 0));
-    EXPECT_FALSE(frustum.pointInFrustum(0, 0, -5));
-    EXPECT_GT(frustum.getPlane(CFrustum::LEFT)[CFrustum::C], 0.0f);
+    EXPECT_FALSE(frustum.pointInFrustum(5, 0, 6));
     EXPECT_LT(frustum.getPlane(CFrustum::RIGHT)[CFrustum::C], 0.0f);
 }
 
-// An all-zero projection (nothing set up yet) has no usable planes; they must
-// not turn into NaNs, which would make every point test answer "visible".
+// An all-zero projection (nothing set up yet) must not produce NaN planes,
+// which would make every point test answer "visible".
 TEST(FrustumPlanes, DegenerateMatricesStayFinite) {
-    CFrustum frustum;
-    frustum.calculateFrustum(Matrix{}, kIdentity);
+    const CFrustum frustum = frustumOf(Matrix{}, kIdentity);
     for (int side = 0; side < 6; ++side)
         for (float coefficient : frustum.getPlane(side)) EXPECT_TRUE(std::isfinite(coefficient));
     EXPECT_FALSE(frustum.pointInFrustum(0, 0, 0));
 }
 
-TEST(FrustumQueries, PointsOnAPlaneAreOutside) {
-    const CFrustum frustum = unitCube();
-    EXPECT_TRUE(frustum.pointInFrustum(0, 0, 0));
-    EXPECT_TRUE(frustum.pointInFrustum(0.999f, -0.999f, 0.999f));
-    EXPECT_FALSE(frustum.pointInFrustum(1, 0, 0));
-    EXPECT_FALSE(frustum.pointInFrustum(0, -1, 0));
-    EXPECT_FALSE(frustum.pointInFrustum(0, 0, 1.5f));
-}
-
-TEST(FrustumQueries, SphereTouchingFromOutsideIsHidden) {
-    const CFrustum frustum = unitCube();
-    EXPECT_FALSE(frustum.sphereInFrustum(2, 0, 0, 1));  // centre at distance -radius
-    EXPECT_TRUE(frustum.sphereInFrustum(2, 0, 0, 1.01f));
-    EXPECT_TRUE(frustum.sphereInFrustum(0, 0, 0, 100));
-    EXPECT_FALSE(frustum.sphereInFrustum(0, -3, 0, 1.5f));
-}
-
-TEST(FrustumQueries, CubeNeedsACornerStrictlyInFrontOfEveryPlane) {
-    const CFrustum frustum = unitCube();
-    EXPECT_FALSE(frustum.cubeInFrustum(1.5f, 0, 0, 0.5f));  // nearest face lies on the plane
-    EXPECT_TRUE(frustum.cubeInFrustum(1.5f, 0, 0, 0.6f));
-    EXPECT_TRUE(frustum.cubeInFrustum(0, 0, 0, 10));  // encloses the whole volume
-    EXPECT_FALSE(frustum.cubeInFrustum(0, 0, -5, 1));
+TEST(FrustumQueries, PointSphereAndCubeAtTheBorder) {
+    EXPECT_TRUE(kUnitCube.pointInFrustum(0.999f, -0.999f, 0.999f));
+    EXPECT_FALSE(kUnitCube.pointInFrustum(1, 0, 0));  // on a plane is outside
+    EXPECT_FALSE(kUnitCube.sphereInFrustum(2, 0, 0, 1));  // centre at distance -radius
+    EXPECT_TRUE(kUnitCube.sphereInFrustum(2, 0, 0, 1.01f));
+    EXPECT_FALSE(kUnitCube.cubeInFrustum(1.5f, 0, 0, 0.5f));  // nearest face on the plane
+    EXPECT_TRUE(kUnitCube.cubeInFrustum(1.5f, 0, 0, 0.6f));
+    EXPECT_TRUE(kUnitCube.cubeInFrustum(0, 0, 0, 10));
 }
 
 TEST(FrustumQueries, BoxClassification) {
-    const CFrustum frustum = unitCube();
-    EXPECT_EQ(frustum.boxInFrustum(-0.5f, -0.5f, -0.5f, 0.5f, 0.5f, 0.5f), CFrustum::INSIDE);
-    EXPECT_EQ(frustum.boxInFrustum(0.5f, 0, 0, 1.5f, 0.5f, 0.5f), CFrustum::INTERSECT);
-    EXPECT_EQ(frustum.boxInFrustum(1, 0, 0, 2, 0.5f, 0.5f), CFrustum::INTERSECT);  // a corner on the plane is in
-    EXPECT_EQ(frustum.boxInFrustum(1.01f, 0, 0, 2, 0.5f, 0.5f), CFrustum::OUTSIDE);
-    EXPECT_EQ(frustum.boxInFrustum(-5, -5, -5, 5, 5, 5), CFrustum::INTERSECT);
-    EXPECT_EQ(frustum.boxInFrustum(-1, -1, -1, 1, 1, 1), CFrustum::INSIDE);  // corners on every face
-}
-
-TEST(FrustumQueries, BoxesAgainstNearAndFarPlanes) {
-    const CFrustum frustum = lookingDownZ();
-    EXPECT_EQ(frustum.boxInFrustum(-0.1f, -0.1f, 8.5f, 0.1f, 0.1f, 9.5f), CFrustum::INTERSECT);   // straddles near
-    EXPECT_EQ(frustum.boxInFrustum(-1, -1, -95, 1, 1, -91), CFrustum::OUTSIDE);                // beyond far
-    EXPECT_EQ(frustum.boxInFrustum(-1, -1, -50, 1, 1, -40), CFrustum::INSIDE);
-    EXPECT_EQ(frustum.boxInFrustum(-1, -1, 11, 1, 1, 12), CFrustum::OUTSIDE);                  // behind the eye
+    EXPECT_EQ(kUnitCube.boxInFrustum(-1, -1, -1, 1, 1, 1), CFrustum::INSIDE);  // corners on every face
+    EXPECT_EQ(kUnitCube.boxInFrustum(1, 0, 0, 2, 0.5f, 0.5f), CFrustum::INTERSECT);  // a corner on a plane is in
+    EXPECT_EQ(kUnitCube.boxInFrustum(1.01f, 0, 0, 2, 0.5f, 0.5f), CFrustum::OUTSIDE);
+    EXPECT_EQ(kUnitCube.boxInFrustum(-5, -5, -5, 5, 5, 5), CFrustum::INTERSECT);
+    EXPECT_EQ(kDownZ.boxInFrustum(-0.1f, -0.1f, 8.5f, 0.1f, 0.1f, 9.5f), CFrustum::INTERSECT);  // straddles near
+    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, -95, 1, 1, -91), CFrustum::OUTSIDE);                 // beyond far
+    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, 11, 1, 1, 12), CFrustum::OUTSIDE);                   // behind the eye
 }
