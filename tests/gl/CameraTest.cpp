@@ -179,6 +179,10 @@ TEST_F(CameraTest, AAndDStrafeWithoutChangingHeight) {
     holdKey(SDLK_d);
     camera.update();
     expectNear(camera.getPosition(), {0, 0, 0});
+
+    camera.positionCamera(0, 10, 0, 0, 0, 0, 0, 1, 0);  // straight down: no side axis
+    camera.update();
+    expectNear(camera.getPosition(), {0, 10, 0});  // stays put instead of turning NaN
 }
 
 TEST_F(CameraTest, LookCullsWithTheAppliedViewAndStoresItsInverse) {
