@@ -17,6 +17,7 @@
 #include "core/EngineClock.h"
 #include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
+#include "graphics/ImageLoading.h"
 
 namespace {
 
@@ -275,3 +276,9 @@ void CUtils::computeTangentSpace(const CVector3& pa, const CVector3& pb, const C
     tangent = tangentAxis(e1, e2, d1.y, d2.y, sign);
     binormal = tangentAxis(e1, e2, d1.x, d2.x, sign);
 }
+
+std::uint32_t CUtils::loadTexture(const std::string& path) { return ImageLoading::loadTexture(path); }
+
+std::uint32_t CUtils::loadBmpTexture(const std::string& path) { return ImageLoading::loadBmpTexture(path); }
+
+ImageData CUtils::loadImageData(const std::string& path) { return ImageLoading::loadImageData(path); }

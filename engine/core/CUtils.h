@@ -5,6 +5,7 @@
 
 #include "Basic/CVector2.h"
 #include "Basic/CVector3.h"
+#include "core/ImageData.h"
 
 // The engine's toolbox: the frame clock and frame-rate counter behind
 // time-scaled movement, the text conversions used by the model and XML code,
@@ -56,6 +57,16 @@ public:
     virtual void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc,
                                      const CVector2& ta, const CVector2& tb, const CVector2& tc,
                                      CVector3& tangent, CVector3& binormal);
+
+    // Image files to mipmapped OpenGL texture names (0 when unreadable):
+    // ".bmp"/".pcx" in the path select the engine's readers, anything else
+    // SDL_image.
+    virtual std::uint32_t loadTexture(const std::string& path);
+    // A BMP file read through SDL.
+    virtual std::uint32_t loadBmpTexture(const std::string& path);
+    // A BMP file read through SDL as R, G, B rows bottom first; empty when
+    // it cannot be read.
+    virtual ImageData loadImageData(const std::string& path);
 
     // The frame clock is shared by the whole process; this puts it back to
     // its start-up state (as if updateFps had never run).
