@@ -31,7 +31,11 @@ class XServer:
                 continue
             self.display = f":{number}"
             self.proc = subprocess.Popen(
-                ["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp"],
+                # -noreset: by default the server resets when its last client
+                # leaves (the readiness probe below), refusing connections
+                # for a moment just as the application under test starts.
+                ["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp",
+                 "-noreset"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if self._wait_ready():
                 return self
