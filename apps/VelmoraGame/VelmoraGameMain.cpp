@@ -1,0 +1,66 @@
+#include "VelmoraGameMain.h"
+
+#include <GL/glew.h>
+#include <SDL.h>
+
+#include "core/Engine.h"
+#include "core/EngineGlobals.h"
+#include "core/Keys.h"
+#include "graphics/CGraphicsCore.h"
+#include "input/CEventManager.h"
+
+bool VelmoraGameMain::init() {
+    CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
+    graphics.setDepthBits(16);
+    graphics.setStencilBits(8);
+    graphics.enableAnisotropicFiltering();
+    if (!EngineGlobals::engine->createWindow(1024, 768, 16, false, true)) return false;
+    graphics.setShadowsEnabled(false);
+    graphics.setShadowType(SHADOW_MAPPING);
+    graphics.showCursor(true);
+    EngineGlobals::engine->setShowFps(true);
+    game = std::make_unique<CGameManager>();
+    return true;
+}
+
+void VelmoraGameMain::run() {
+    CEventManager& events = *EngineGlobals::eventManager;
+    CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
+    for (;;) {
+        render();
+        game->steer(events.isKeyDown(KEY_ARROW_LEFT), events.isKeyDown(KEY_ARROW_RIGHT),
+                    events.isKeyDown(KEY_ARROW_UP), events.isKeyDown(KEY_ARROW_DOWN));
+        if (!events.hasEvent()) continue;
+        if (events.isKeyDown(KEY_ESCAPE)) return;
+        if (events.isEvent(QUIT)) return;
+        if (events.isKeyDown(KEY_q)) graphics.setWireframe(!graphics.isWireframe());
+    }
+}
+
+void VelmoraGameMain::render() {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glLoadIdentity();
+    EngineGlobals::engine->render();
+    glRasterPos2i(50, 700);
+    drawField(game->getField());
+    EngineGlobals::graphicsCore->begin2D();
+    EngineGlobals::graphicsCore->end2D();
+    SDL_GL_SwapBuffers();
+}
+
+void VelmoraGameMain::drawField(const CPixelBuffer& field) {
+    glPushAttrib(GL_ENABLE_BIT);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    // Textured or depth-tested, drawn pixels would take the texture's or the
+    // depth buffer's say; the field's rows carry no padding.
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glDrawPixels(static_cast<GLsizei>(field.getWidth()), static_cast<GLsizei>(field.getHeight()),
+                 GL_RGB, GL_UNSIGNED_BYTE, field.getPixels().data());
+    glPopClientAttrib();
+    glPopAttrib();
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <memory>
+
+#include "CGameManager.h"
+#include "core/cApp.h"
+
+// The picture-claim game: a 600 x 600 field in a 1024 x 768 window, the head
+// steered with the arrow keys. Escape or closing the window ends it.
+class VelmoraGameMain : public cApp {
+public:
+    // Opens the window and creates the game; false when no window could be
+    // opened, in which case the program must end.
+    virtual bool init();
+    virtual void run();
+    virtual void render();
+
+    // Draws the field with its bottom-left corner at the current raster
+    // position, pixel for pixel, whatever texturing, depth or blending state
+    // the rest of the frame left switched on.
+    static void drawField(const CPixelBuffer& field);
+
+private:
+    std::unique_ptr<CGameManager> game;
+};
