@@ -19,6 +19,10 @@ bool VelmoraGameMain::init() {
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);
     EngineGlobals::engine->setShowFps(true);
+    // The engine logo in the bottom-right corner, two pixels from the edges.
+    logo = std::make_unique<CTexture>("Data/Logo/k3dlogo.png");
+    logo->setPosX(1022 - logo->getWidth());
+    logo->setPosY(766 - logo->getHeight());
     game = std::make_unique<CGameManager>();
     return true;
 }
@@ -44,6 +48,7 @@ void VelmoraGameMain::render() {
     glRasterPos2i(50, 700);
     drawField(game->getField());
     EngineGlobals::graphicsCore->begin2D();
+    logo->draw();
     EngineGlobals::graphicsCore->end2D();
     SDL_GL_SwapBuffers();
 }

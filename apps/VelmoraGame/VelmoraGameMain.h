@@ -3,6 +3,7 @@
 
 #include "CGameManager.h"
 #include "core/cApp.h"
+#include "graphics/CTexture.h"
 
 // The picture-claim game: a 600 x 600 field in a 1024 x 768 window, the head
 // steered with the arrow keys. Escape or closing the window ends it.
@@ -20,5 +21,6 @@ public:
     static void drawField(const CPixelBuffer& field);
 
 private:
+    std::unique_ptr<CTexture> logo;
     std::unique_ptr<CGameManager> game;
 };
