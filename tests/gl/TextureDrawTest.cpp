@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "core/EngineGlobals.h"
-#include "graphics/CShaderManager.h"
 #include "graphics/CTexture.h"
 #include "graphics/CTextureManager.h"
+#include "support/BuiltInShaders.h"
 #include "support/ImageMagick.h"
 
 namespace {
@@ -35,19 +35,9 @@ SDL_Surface* quadrantSurface() {
 // The built-in programs and a texture registry in the engine's slots.
 class TextureDraw : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!TestWindow::open(64, 64))
-            return;
-        shaders = std::make_unique<CShaderManager>();
-        testing::internal::CaptureStdout();
-        shaders->loadBuiltInShaders();
-        testing::internal::GetCapturedStdout();
-    }
-    static void TearDownTestSuite() { shaders.reset(); }
-
     void SetUp() override {
         ASSERT_TRUE(TestWindow::open(64, 64));
-        EngineGlobals::shaderManager = shaders.get();
+        EngineGlobals::shaderManager = BuiltInShaders::get();
         EngineGlobals::textureManager = &registry;
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -61,11 +51,9 @@ protected:
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
-    static std::unique_ptr<CShaderManager> shaders;
     CTextureManager registry;
     std::unique_ptr<CTexture> texture;
 };
-std::unique_ptr<CShaderManager> TextureDraw::shaders;
 
 std::string writeBmp(const std::string& name, SDL_Surface* surface) {
     const std::string path = ImageMagick::tempDir() + "/" + name;

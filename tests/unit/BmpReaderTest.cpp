@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/CUtils.h"
 #include "graphics/TextureImage.h"
 #include "graphics/bmp.h"
 #include "support/ImageMagick.h"
@@ -151,4 +152,24 @@ TEST(BmpReader, RefusedFilesAndTheirMessages) {
     farOffset[10] = 0xFF;
     farOffset[11] = 0xFF;
     EXPECT_EQ(failure(farOffset), "x.bmp is truncated or damaged!\n");
+}
+
+// The utilities read a BMP through SDL: rows of a 3-pixel-wide picture are
+// padded to 12 bytes in the surface, and the data comes out unpadded, R, G, B,
+// bottom row first.
+TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
+    const auto file = bmpFile(3, 2, 24, 0, {},
+                              {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15, 16, 17, 18, 19, 0, 0, 0});
+    const std::string path = ImageMagick::writeFile("pitch.bmp", file);
+    const ImageData image = CUtils().loadImageData(path);
+    EXPECT_EQ(image.channels, 3);
+    EXPECT_EQ(image.width, 3);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.data, (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}));
+
+    testing::internal::CaptureStdout();
+    const ImageData missing = CUtils().loadImageData("no/such/file.bmp");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Failed loading no/such/file.bmp \n");
+    EXPECT_TRUE(missing.data.empty());
+    EXPECT_EQ(missing.width, 0);
 }
