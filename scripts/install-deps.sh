@@ -8,6 +8,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libglew-dev libgl1-mesa-dri mesa-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb xauth xdotool x11-utils imagemagick
+  libpng-dev libfreetype-dev fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

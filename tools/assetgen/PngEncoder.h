@@ -1,0 +1,10 @@
+#pragma once
+#include "Image.h"
+
+#include <cstdint>
+#include <vector>
+
+// PNG through libpng, 8 bits per channel. A picture whose alpha is 255
+// everywhere is stored as RGB, any other as RGBA. No time stamp or other
+// variable chunk is written, so equal pictures give equal bytes.
+std::vector<std::uint8_t> encodePng(const Image& image);

@@ -1,0 +1,39 @@
+#pragma once
+#include "Color.h"
+#include "Image.h"
+
+#include <functional>
+#include <vector>
+
+// Anti-aliased shape filling by supersampling: each pixel is covered by the
+// fraction of a 4 x 4 grid of sample points that lies inside the shape.
+namespace Raster {
+
+struct Point {
+    float x;
+    float y;
+};
+
+using Inside = std::function<bool(float, float)>;
+using Shader = std::function<Color(float, float)>;
+
+// Paints every pixel of the box [minX, maxX] x [minY, maxY] by the coverage
+// of the inside test, in the colour the shader gives for the pixel centre.
+void shadeShape(Image& target, float minX, float minY, float maxX, float maxY, const Inside& inside,
+                const Shader& shader);
+
+// The same in one colour; shared by the shapes below.
+void fillShape(Image& target, float minX, float minY, float maxX, float maxY, const Color& color,
+               const Inside& inside);
+
+// Polygon with the even-odd rule, vertices in pixel coordinates.
+void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& color);
+
+// A band of the given width centred on the polygon's closed outline.
+void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color);
+
+// Soft round spot: alpha falls from the centre to zero at the radius as
+// (1 - d^2 / r^2)^2, which is smooth at both ends.
+void fillGlow(Image& target, float cx, float cy, float radius, const Color& color);
+
+} // namespace Raster
