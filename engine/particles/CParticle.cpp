@@ -103,3 +103,8 @@ void CParticle::endQuadBatch() {
 void CParticle::setBlendFunction(bool alphaBlend) {
     glBlendFunc(GL_SRC_ALPHA, alphaBlend ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
 }
+
+std::uint32_t CParticle::loadTexture(const char* path) {
+    CUtils* utils = EngineGlobals::utils;
+    return utils && path ? utils->loadTexture(path) : 0;
+}

@@ -46,6 +46,9 @@ public:
     static void beginQuadBatch(std::uint32_t texture, bool alphaBlend);
     static void endQuadBatch();
     static void setBlendFunction(bool alphaBlend);
+    // An emitter's texture through the utilities' loader; 0 (untextured)
+    // when the file cannot be read or there is no path.
+    static std::uint32_t loadTexture(const char* path);
 
 private:
     CVector3 position{};

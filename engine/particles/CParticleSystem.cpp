@@ -18,6 +18,7 @@ constexpr GLfloat kPointFadeThreshold = 120.0f;
 void CParticleSystem::init(int count, const char* texturePath, bool pointSprites, bool alphaBlend) {
     prepare(pointSprites, alphaBlend);
     emit(count);
+    texture = CParticle::loadTexture(texturePath);
 }
 
 void CParticleSystem::initWithColor(int count, float newAlpha, float newGreen, float newBlue, float newRed,
@@ -27,6 +28,7 @@ void CParticleSystem::initWithColor(int count, float newAlpha, float newGreen, f
     emit(count);
     for (std::size_t i = first; i < particles.size(); ++i)
         particles[i].setColorAlphaFirst(newAlpha, newGreen, newBlue, newRed);
+    texture = CParticle::loadTexture(texturePath);
 }
 
 void CParticleSystem::prepare(bool pointSprites, bool alphaBlend) {

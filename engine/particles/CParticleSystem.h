@@ -19,7 +19,8 @@ public:
     // Appends count particles (existing ones stay) and loads the texture.
     virtual void init(int count, const char* texturePath, bool pointSprites, bool alphaBlend);
     // As init, but the new particles start with the given colour instead of
-    // the system colour (they take the system colour when recycled).
+    // the system colour (they take the system colour when recycled). The
+    // texture is loaded too: a path given is a path meant to be used.
     virtual void initWithColor(int count, float alpha, float green, float blue, float red, const char* texturePath,
                                bool pointSprites, bool alphaBlend);
     // nullptr when index is not 0..count-1.

@@ -17,6 +17,7 @@ CShader* rainShader() {
 
 void CRainParticlesystem::init(int count, float newTop, float newBottom, const char* texturePath) {
     createDrops(count, newTop, newBottom);
+    texture = CParticle::loadTexture(texturePath);
 }
 
 float CRainParticlesystem::drawAxis(const Range& range) {

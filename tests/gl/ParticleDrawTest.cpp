@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <fstream>
+#include <string>
 
 #include "core/CUtils.h"
 #include "core/EngineGlobals.h"
+#include "graphics/CShaderManager.h"
 #include "particles/CParticleSystem.h"
 #include "particles/CRainParticlesystem.h"
 #include "scene3d/CCamera.h"
@@ -21,7 +24,27 @@ constexpr int kOutsideQuad = 26;
 using Rgba = std::array<std::uint8_t, 4>;
 const Rgba kBlack{0, 0, 0, 255};
 const Rgba kRed{255, 0, 0, 255};
-const Rgba kBlue{0, 0, 255, 255};
+const Rgba kGreen{0, 255, 0, 255};
+
+// An 8 x 8 uncompressed TGA, red on the left half and green on the right.
+std::string writeSplitTexture() {
+    const std::string path = testing::TempDir() + "particle_split.tga";
+    std::ofstream file(path, std::ios::binary);
+    const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 0, 24, 0};
+    file.write(reinterpret_cast<const char*>(header), sizeof header);
+    for (int i = 0; i < 64; ++i) {
+        const bool left = i % 8 < 4;
+        const unsigned char bgr[3] = {0, static_cast<unsigned char>(left ? 0 : 255), static_cast<unsigned char>(left ? 255 : 0)};
+        file.write(reinterpret_cast<const char*>(bgr), 3);
+    }
+    return path;
+}
+
+// Red on the left of the centre, green on the right.
+void expectSplitAround(int x, int y, int reach) {
+    EXPECT_EQ(TestWindow::pixel(x - reach, y), kRed);
+    EXPECT_EQ(TestWindow::pixel(x + reach, y), kGreen);
+}
 
 // A particle or drop that stays where it is: no offsets, no velocity, a long
 // life, opaque colour, no fading, and no frame time passing.
@@ -135,16 +158,40 @@ TEST_F(ParticleDrawTest, BlendModeFollowsTheAlphaBlendFlag) {
     }
 }
 
-TEST_F(ParticleDrawTest, RainDropsAreAdditiveBillboards) {
+// Each sprite and each quad shows the whole texture, left to right.
+TEST_F(ParticleDrawTest, TexturesSpanEverySpriteAndQuad) {
+    const std::string texture = writeSplitTexture();
+    for (const bool pointSprites : {true, false}) {
+        CParticleSystem fountain;
+        stillFountain(fountain, 1, 1, 1);
+        fountain.setPointSize(31.25f);
+        fountain.init(1, texture.c_str(), pointSprites, true);
+        ASSERT_NE(fountain.getTexture(), 0u);
+        clear(0.0f);
+        fountain.draw();
+        expectSplitAround(kMid, kMid, 10);
+    }
+}
+
+// Drawn through the built-in colour-with-texture program, which is unbound
+// again afterwards.
+TEST_F(ParticleDrawTest, RainDropsAreTexturedAdditiveBillboards) {
+    CShaderManager shaders;
+    shaders.loadBuiltInShaders();
+    EngineGlobals::shaderManager = &shaders;
     CRainParticlesystem rain;
     rain.setPosition(0, -1, 0);
-    rain.setColor(0, 0, 1, 1);
+    rain.setColor(1, 1, 1, 1);
     rain.setDropSize(1, 1, 1);
-    rain.init(1, 1.0f, 0.0f, "Data/Particle/none.png");  // the one drop starts at the origin
+    rain.init(1, 1.0f, 0.0f, writeSplitTexture().c_str());  // the one drop starts at the origin
     clear(0.0f);
     lookFrom(5, 0, 0);
     rain.draw();
-    EXPECT_EQ(TestWindow::pixel(kMid + kInsideQuad, kMid + kInsideQuad), kBlue);
+    EngineGlobals::shaderManager = nullptr;
+    expectSplitAround(kMid, kMid + kInsideQuad, kInsideQuad);
     EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
+    GLint program = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    EXPECT_EQ(program, 0);
     expectQuadBatchClosed();
 }
