@@ -20,6 +20,8 @@ bool testParallax::init() {
     graphics.setShadowsEnabled(false);
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);
+    graphics.setCursor("Data/MousePointer.png");
+    graphics.setMoveCursor("Data/moveWindow.png");
     EngineGlobals::engine->setShowFps(true);
     EngineGlobals::logger->log("Init Camera 2D", true);
     return true;

@@ -9,8 +9,11 @@
 #include "audio/CSoundManager.h"
 #include "core/CLogger.h"
 #include "core/CUtils.h"
+#include "graphics/CFont.h"
+#include "graphics/CFontManager.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/CShaderManager.h"
+#include "graphics/CTextureManager.h"
 #include "input/CEventManager.h"
 #include "scene2d/CCameraManager.h"
 #include "scene3d/CCamera.h"
@@ -63,6 +66,10 @@ void Engine::initialize() {
     createStage("Initialize Graphics Core...", "Unable to initialize Graphics Core!", graphicsCore,
                 EngineGlobals::graphicsCore);
     createStage("Initialize Utils...", "Unable to initialize Utils!\n", utils, EngineGlobals::utils);
+    createStage("Initialize Font Manager...", "Unable to initialize Font Manager!", fontManager,
+                EngineGlobals::fontManager);
+    createStage("Initialize Texture Manager...", "Unable to initialize Texture Manager Core!\n",
+                textureManager, EngineGlobals::textureManager);
     std::printf("Initialize Event Manager...");
     initEventThread();
     createStage("", "Unable to initialize Engine Event Manager Core!\n", eventManager,
@@ -94,6 +101,10 @@ void Engine::releaseManagers() {
     soundManager.reset();
     EngineGlobals::eventManager = nullptr;
     eventManager.reset();
+    EngineGlobals::textureManager = nullptr;
+    textureManager.reset();
+    EngineGlobals::fontManager = nullptr;
+    fontManager.reset();
     EngineGlobals::utils = nullptr;
     utils.reset();
     EngineGlobals::graphicsCore = nullptr;
@@ -104,8 +115,13 @@ void Engine::render() {
     eventManager->pollEvent();
     graphicsCore->begin2D();
     glLoadIdentity();
-    if (showFps)
+    if (graphicsCore->hasCustomCursor())
+        graphicsCore->drawCursor();
+    if (showFps) {
         utils->updateFps();
+        if (CFont* font = fontManager->getFont(1))
+            font->print(1.0f, 5.0f, 2, utils->getFpsText());
+    }
     cameraManager->apply();
     if (graphicsCore->is3D())
         graphicsCore->end2D();
@@ -136,6 +152,7 @@ bool Engine::createWindow(int width, int height, int bpp, bool fullscreen, bool 
     std::printf("Detected OpenGL version: %s\n\n", graphicsCore->getVersion());
     graphicsCore->readExtensions();
     shaderManager->loadBuiltInShaders();
+    fontManager->loadFont("Data/Font/font.tga");
     std::fflush(stdout);
     return true;
 }

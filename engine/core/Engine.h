@@ -31,6 +31,8 @@ private:
     bool showFps = false;
     std::unique_ptr<CGraphicsCore> graphicsCore;
     std::unique_ptr<CUtils> utils;
+    std::unique_ptr<CFontManager> fontManager;
+    std::unique_ptr<CTextureManager> textureManager;
     std::unique_ptr<CEventManager> eventManager;
     std::unique_ptr<CSoundManager> soundManager;
     std::unique_ptr<CCamera> camera;

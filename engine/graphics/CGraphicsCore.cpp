@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "graphics/CTexture.h"
+#include "input/CEventManager.h"
+
 namespace {
 const char* glText(GLenum name) {
     const GLubyte* text = glGetString(name);
@@ -17,6 +20,9 @@ const char* glText(GLenum name) {
 CGraphicsCore::CGraphicsCore() = default;
 
 CGraphicsCore::~CGraphicsCore() {
+    // Cursor images and the shadow map go while the context still exists.
+    cursorTexture.reset();
+    moveCursorTexture.reset();
     if (hasContext())
         releaseShadowMap();
     SDL_Quit();
@@ -164,6 +170,36 @@ void CGraphicsCore::setWireframe(bool on) {
 bool CGraphicsCore::isWireframe() const { return wireframe; }
 
 void CGraphicsCore::showCursor(bool show) { SDL_ShowCursor(show ? 1 : 0); }
+
+void CGraphicsCore::setCursor(const std::string& path) {
+    cursorTexture = std::make_unique<CTexture>(path);
+    customCursor = true;
+    currentCursor = cursorTexture.get();
+    SDL_ShowCursor(0);
+}
+
+void CGraphicsCore::setMoveCursor(const std::string& path) {
+    moveCursorTexture = std::make_unique<CTexture>(path);
+    hasMoveCursor = true;
+}
+
+void CGraphicsCore::setCursors(const std::string& path, const std::string& movePath) {
+    setCursor(path);
+    setMoveCursor(movePath);
+}
+
+void CGraphicsCore::drawCursor() {
+    CTexture* image = hasMoveCursor ? currentCursor : cursorTexture.get();
+    if (!image || !EngineGlobals::eventManager)
+        return;
+    const CEventManager& events = *EngineGlobals::eventManager;
+    image->drawAt(static_cast<float>(events.getMouseX()), static_cast<float>(events.getMouseY()), 1.0f,
+                  0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void CGraphicsCore::useMoveCursor(bool moving) {
+    currentCursor = moving ? moveCursorTexture.get() : cursorTexture.get();
+}
 
 const char* CGraphicsCore::getRenderer() const { return glText(GL_RENDERER); }
 const char* CGraphicsCore::getVendor() const { return glText(GL_VENDOR); }

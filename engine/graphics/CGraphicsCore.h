@@ -1,11 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/EngineGlobals.h"
 
 struct SDL_Surface;
+class CTexture;
 
 // Owns the SDL video surface and the global OpenGL state: window start-up,
 // 2D and 3D projections, extension report and the shadow-map frame buffer.
@@ -27,11 +29,17 @@ public:
     virtual void setWireframe(bool on);
     virtual bool isWireframe() const;
     virtual void showCursor(bool show);
+    virtual void setCursor(const std::string& path);
+    virtual void setMoveCursor(const std::string& path);
+    virtual void setCursors(const std::string& path, const std::string& movePath);
+    // Draws the custom cursor with its top-left corner at the mouse position.
+    virtual void drawCursor();
     virtual const char* getRenderer() const;
     virtual const char* getVendor() const;
     virtual const char* getVersion() const;
     virtual void checkExtensions();
     virtual void readExtensions();
+    virtual void useMoveCursor(bool moving);
     virtual void setCaption(const std::string& text);
     virtual const std::string& getCaption() const;
     virtual int getWidth() const;
@@ -58,6 +66,8 @@ public:
     virtual bool isAnisotropicFilteringEnabled() const;
     virtual bool hasFramebufferObjects() const;
     virtual std::uint32_t getShadowFramebuffer() const;
+
+    bool hasCustomCursor() const { return customCursor; }
 
     // True once a window with an OpenGL context exists.
     bool hasContext() const { return surface != nullptr; }
@@ -89,6 +99,11 @@ private:
     std::array<float, 16> biasMatrix{};
     int shadowParam = 0;
     sShadowTypes shadowType = SHADOW_VOLUMES;
+    std::unique_ptr<CTexture> cursorTexture;
+    std::unique_ptr<CTexture> moveCursorTexture;
+    CTexture* currentCursor = nullptr;  // one of the two above
+    bool customCursor = false;
+    bool hasMoveCursor = false;
     SDL_Surface* surface = nullptr;
     bool projectionSaved = false;  // begin2D/begin2DOverlay pushed the projection
     bool modelviewSaved = false;   // begin2DOverlay pushed the modelview
