@@ -7,8 +7,17 @@
 #include "core/Engine.h"
 #include "core/EngineGlobals.h"
 #include "core/Keys.h"
+#include "graphics/CFont.h"
+#include "graphics/CFontManager.h"
 #include "graphics/CGraphicsCore.h"
+#include "graphics/CTexture.h"
 #include "input/CEventManager.h"
+#include "particles/CParticleSystem.h"
+#include "scene2d/CCamera2D.h"
+#include "scene2d/CCameraManager.h"
+
+testParallax::testParallax() = default;
+testParallax::~testParallax() = default;
 
 bool testParallax::init() {
     CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
@@ -24,7 +33,28 @@ bool testParallax::init() {
     graphics.setMoveCursor("Data/moveWindow.png");
     EngineGlobals::engine->setShowFps(true);
     EngineGlobals::logger->log("Init Camera 2D", true);
+    camera = std::make_unique<CCamera2D>(0.0f, 0.0f);
+    EngineGlobals::cameraManager->addCamera(camera);
+    logo = std::make_unique<CTexture>("Data/Logo/k3dlogo.png");
+    logo->setPosX(1022.0f - logo->getWidth());
+    logo->setPosY(766.0f - logo->getHeight());
+    configureParticles();
     return true;
+}
+
+void testParallax::configureParticles() {
+    particles = std::make_unique<CParticleSystem>();
+    particles->setForce(0.0f, 0.0f, 0.1f);
+    particles->setPosition(56.0f, 20.0f, 0.0f);
+    particles->setLifeRange(1, 14);
+    particles->setColor(0.1f, 0.1f, 0.1f, 0.0f);
+    particles->setColor(1.0f, 0.4f, 0.0f, 0.0f);
+    particles->setSpawnRangeX(0, 15, 15.0f);
+    particles->setSpawnRangeZ(0, 15, 15.0f);
+    particles->setVelocityRangeY(100, 180, 10.0f);
+    particles->setGravity(0.00025f);
+    particles->setPointSize(50.0f);
+    particles->init(50, "Data/Particle/particle.png", true, false);
 }
 
 void testParallax::run() {
@@ -48,7 +78,15 @@ void testParallax::render() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     EngineGlobals::engine->render();
+    if (CFont* font = EngineGlobals::fontManager->getFont(1)) {
+        font->print(400.0f, 5.0f, 0, 1.0f, 0.8f, 0.0f, 1.0f, 1.2f, 1.2f, "Parallax Scroll Demo");
+        font->print(10.0f, 30.0f, 0, 1.0f, 0.2f, 0.2f, 1.0f, 1.0f, 1.0f,
+                    "Press Left/Right keys to scroll left or right.");
+        font->print(10.0f, 55.0f, 0, 1.0f, 0.2f, 0.2f, 1.0f, 1.0f, 1.0f,
+                    "Move mouse to sides to scroll left or right.");
+    }
     EngineGlobals::graphicsCore->begin2D();
+    logo->draw();
     EngineGlobals::graphicsCore->end2D();
     SDL_GL_SwapBuffers();
 }
