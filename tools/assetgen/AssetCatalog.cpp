@@ -8,8 +8,7 @@
 #include "Scenery.h"
 #include "TgaEncoder.h"
 
-std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory)
-{
+std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     std::vector<GeneratedFile> files;
     files.push_back({"Font/font.tga", encodeTga(FontSheet::make(fontDirectory))});
     files.push_back({"scroll/BackgroundCloud012.png", encodePng(Scenery::sky())});

@@ -4,7 +4,7 @@
 #include <vector>
 
 struct GeneratedFile {
-    std::string path; // relative to the Data directory, "/" separated
+    std::string path;  // relative to the Data directory, "/" separated
     std::vector<std::uint8_t> bytes;
 };
 

@@ -1,11 +1,11 @@
 #include "Clouds.h"
 
-#include "Noise.h"
-#include "Raster.h"
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "Noise.h"
+#include "Raster.h"
 
 namespace {
 
@@ -15,8 +15,7 @@ struct Puff {
 
 // Balls of cloud along the row; where the large-scale noise allows a cloud,
 // its puffs are large in the middle and shrink towards its ends.
-std::vector<Puff> cloudPuffs(const CloudRow& row, float pictureWidth)
-{
+std::vector<Puff> cloudPuffs(const CloudRow& row, float pictureWidth) {
     const Noise noise(row.seed);
     std::vector<Puff> puffs;
     const float spacing = row.scale * 0.06f;
@@ -27,8 +26,7 @@ std::vector<Puff> cloudPuffs(const CloudRow& row, float pictureWidth)
         if (row.endFade > 0.0f)
             presence *= smoothstep(0.0f, row.endFade, x) * smoothstep(0.0f, row.endFade, pictureWidth - x);
         const float radius = row.height * std::sqrt(presence) * (0.3f + 0.4f * noise.random(i, 2));
-        if (radius < 4.0f)
-            continue;
+        if (radius < 4.0f) continue;
         const float lift = (radius * 0.3f + row.height * 0.9f * noise.random(i, 3)) * presence;
         puffs.push_back({x, row.base - lift, radius});
     }
@@ -39,8 +37,7 @@ std::vector<Puff> cloudPuffs(const CloudRow& row, float pictureWidth)
 }
 
 // Sphere shading with the sun up and to the left, darkening towards the flat base.
-Color puffColor(const CloudRow& row, const Puff& puff, float x, float y)
-{
+Color puffColor(const CloudRow& row, const Puff& puff, float x, float y) {
     const float nx = (x - puff.x) / puff.radius;
     const float ny = (y - puff.y) / puff.radius;
     const float nz = std::sqrt(std::max(0.0f, 1.0f - nx * nx - ny * ny));
@@ -49,19 +46,19 @@ Color puffColor(const CloudRow& row, const Puff& puff, float x, float y)
     return mix(row.shade, row.lit, clamp01(0.55f + 0.45f * smoothstep(0.0f, 0.7f, lambert) - 0.5f * underside));
 }
 
-} // namespace
+}  // namespace
 
-void paintCloudRow(Image& image, const CloudRow& row)
-{
+void paintCloudRow(Image& image, const CloudRow& row) {
     Image layer(image.width(), image.height());
     for (const Puff& puff : cloudPuffs(row, static_cast<float>(image.width()))) {
-        Raster::shadeShape(layer, puff.x - puff.radius, puff.y - puff.radius, puff.x + puff.radius, row.base,
-                          [&](float x, float y) {
-                              const float dx = x - puff.x;
-                              const float dy = y - puff.y;
-                              return y <= row.base && dx * dx + dy * dy <= puff.radius * puff.radius;
-                          },
-                          [&](float x, float y) { return puffColor(row, puff, x, y); });
+        Raster::shadeShape(
+            layer, puff.x - puff.radius, puff.y - puff.radius, puff.x + puff.radius, row.base,
+            [&](float x, float y) {
+                const float dx = x - puff.x;
+                const float dy = y - puff.y;
+                return y <= row.base && dx * dx + dy * dy <= puff.radius * puff.radius;
+            },
+            [&](float x, float y) { return puffColor(row, puff, x, y); });
     }
     image.draw(layer, 0, 0, row.opacity);
 }

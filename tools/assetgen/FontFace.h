@@ -1,11 +1,11 @@
 #pragma once
-#include "Color.h"
-#include "Image.h"
-
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "Color.h"
+#include "Image.h"
 
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
@@ -14,9 +14,9 @@ struct FT_FaceRec_;
 struct GlyphBitmap {
     int width = 0;
     int height = 0;
-    int left = 0;    // pen position to the first column, pixels
-    int top = 0;     // baseline to the first row, pixels upwards
-    int advance = 0; // pen movement, pixels
+    int left = 0;     // pen position to the first column, pixels
+    int top = 0;      // baseline to the first row, pixels upwards
+    int advance = 0;  // pen movement, pixels
     std::vector<std::uint8_t> coverage;
 
     std::uint8_t at(int x, int y) const { return coverage[static_cast<std::size_t>(y * width + x)]; }

@@ -1,7 +1,7 @@
 #pragma once
-#include "Image.h"
-
 #include <string>
+
+#include "Image.h"
 
 // The engine's bitmap font image: a 16 x 16 grid of 16-pixel cells, rows
 // counted from the top. Cells 0-127 hold character codes 32-159 in the first
@@ -13,8 +13,8 @@ constexpr int cellSize = 16;
 constexpr int cellsPerRow = 16;
 constexpr int firstCode = 32;
 constexpr int codesPerStyle = 128;
-constexpr int penAdvance = 12; // the engine moves the pen 12 pixels per character
-constexpr int baselineRow = 11; // first cell row below the baseline
+constexpr int penAdvance = 12;   // the engine moves the pen 12 pixels per character
+constexpr int baselineRow = 11;  // first cell row below the baseline
 
 // Unicode code point printed for a character code (Windows-1252 for 128-159);
 // 0 for the codes that encoding leaves undefined.
@@ -28,4 +28,4 @@ int cellTop(int code, int style);
 // regular for the first style, bold for the second.
 Image make(const std::string& fontDirectory);
 
-} // namespace FontSheet
+}  // namespace FontSheet

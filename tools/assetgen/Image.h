@@ -1,8 +1,8 @@
 #pragma once
-#include "Color.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "Color.h"
 
 // A floating-point RGBA picture, rows top first. Every generated asset is
 // painted into one of these and quantised once when it is written.

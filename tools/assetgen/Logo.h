@@ -1,7 +1,7 @@
 #pragma once
-#include "Image.h"
-
 #include <string>
+
+#include "Image.h"
 
 // The engine logo shown in the corner of the demo: "K3D" over "Kavor Engine"
 // on a dark rounded plate, so it reads over any part of the landscape.
@@ -14,4 +14,4 @@ constexpr int height = 128;
 // The lettering is DejaVu Sans Bold from fontDirectory.
 Image make(const std::string& fontDirectory);
 
-} // namespace Logo
+}  // namespace Logo

@@ -4,8 +4,7 @@
 
 namespace {
 
-std::uint32_t mixBits(std::uint32_t h)
-{
+std::uint32_t mixBits(std::uint32_t h) {
     h ^= h >> 16;
     h *= 0x7feb352dU;
     h ^= h >> 15;
@@ -19,18 +18,16 @@ float fade(float t) { return t * t * t * (t * (t * 6.0f - 15.0f) + 10.0f); }
 
 float interpolate(float a, float b, float t) { return a + (b - a) * t; }
 
-} // namespace
+}  // namespace
 
-float Noise::random(int x, int y) const
-{
+float Noise::random(int x, int y) const {
     std::uint32_t h = mixBits(seed_ ^ 0x9e3779b9U);
     h = mixBits(h ^ static_cast<std::uint32_t>(x));
     h = mixBits(h ^ (static_cast<std::uint32_t>(y) * 0x85ebca6bU));
     return static_cast<float>(h >> 8) * (1.0f / 16777216.0f);
 }
 
-float Noise::value2D(float x, float y) const
-{
+float Noise::value2D(float x, float y) const {
     const float cellX = std::floor(x);
     const float cellY = std::floor(y);
     const int ix = static_cast<int>(cellX);
@@ -41,13 +38,9 @@ float Noise::value2D(float x, float y) const
     return interpolate(top, bottom, fade(y - cellY));
 }
 
-float Noise::fbm1D(float x, int octaves) const
-{
-    return fbm2D(x, 0.5f, octaves);
-}
+float Noise::fbm1D(float x, int octaves) const { return fbm2D(x, 0.5f, octaves); }
 
-float Noise::fbm2D(float x, float y, int octaves) const
-{
+float Noise::fbm2D(float x, float y, int octaves) const {
     float sum = 0.0f;
     float amplitude = 1.0f;
     float total = 0.0f;

@@ -13,4 +13,4 @@ Image glow();
 // for the rain drops' tall billboards.
 Image rainStreak();
 
-} // namespace ParticleImages
+}  // namespace ParticleImages

@@ -7,24 +7,20 @@
 
 namespace {
 
-void appendBytes(png_structp png, png_bytep data, png_size_t length)
-{
+void appendBytes(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
 
 void flushNothing(png_structp) {}
 
-bool isOpaque(const std::vector<std::uint8_t>& rgba)
-{
+bool isOpaque(const std::vector<std::uint8_t>& rgba) {
     for (std::size_t i = 3; i < rgba.size(); i += 4)
-        if (rgba[i] != 255)
-            return false;
+        if (rgba[i] != 255) return false;
     return true;
 }
 
-std::vector<std::uint8_t> dropAlpha(const std::vector<std::uint8_t>& rgba)
-{
+std::vector<std::uint8_t> dropAlpha(const std::vector<std::uint8_t>& rgba) {
     std::vector<std::uint8_t> rgb;
     rgb.reserve(rgba.size() / 4 * 3);
     for (std::size_t i = 0; i < rgba.size(); i += 4)
@@ -43,10 +39,8 @@ struct PngLayout {
 
 // Runs the libpng calls. libpng reports errors by longjmp, so this function
 // holds no object with a destructor; the caller owns everything.
-bool writeRows(png_structp png, png_infop info, const PngLayout& layout, std::vector<std::uint8_t>* out)
-{
-    if (setjmp(png_jmpbuf(png)))
-        return false;
+bool writeRows(png_structp png, png_infop info, const PngLayout& layout, std::vector<std::uint8_t>* out) {
+    if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, out, &appendBytes, &flushNothing);
     png_set_compression_level(png, 9);
     png_set_IHDR(png, info, layout.width, layout.height, 8, layout.colorType, PNG_INTERLACE_NONE,
@@ -58,14 +52,12 @@ bool writeRows(png_structp png, png_infop info, const PngLayout& layout, std::ve
     return true;
 }
 
-} // namespace
+}  // namespace
 
-std::vector<std::uint8_t> encodePng(const Image& image)
-{
+std::vector<std::uint8_t> encodePng(const Image& image) {
     std::vector<std::uint8_t> pixels = image.toRgba8();
     const bool opaque = isOpaque(pixels);
-    if (opaque)
-        pixels = dropAlpha(pixels);
+    if (opaque) pixels = dropAlpha(pixels);
     const std::size_t channels = opaque ? 3 : 4;
     const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * channels;
 
@@ -77,7 +69,6 @@ std::vector<std::uint8_t> encodePng(const Image& image)
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool written = info && writeRows(png, info, layout, &out);
     png_destroy_write_struct(&png, &info);
-    if (!written)
-        throw std::runtime_error("libpng could not encode the image");
+    if (!written) throw std::runtime_error("libpng could not encode the image");
     return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include "Image.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "Image.h"
 
 // PNG through libpng, 8 bits per channel. A picture whose alpha is 255
 // everywhere is stored as RGB, any other as RGBA. No time stamp or other

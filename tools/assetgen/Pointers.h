@@ -14,4 +14,4 @@ Image arrow();
 // shown while a window is dragged.
 Image move();
 
-} // namespace Pointers
+}  // namespace Pointers

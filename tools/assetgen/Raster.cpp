@@ -8,20 +8,17 @@ namespace {
 
 constexpr int gridSize = 4;
 
-bool insidePolygon(const std::vector<Point>& polygon, float x, float y)
-{
+bool insidePolygon(const std::vector<Point>& polygon, float x, float y) {
     bool inside = false;
     for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
         const Point& a = polygon[i];
         const Point& b = polygon[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
-            inside = !inside;
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) inside = !inside;
     }
     return inside;
 }
 
-float distanceToSegmentSquared(const Point& a, const Point& b, float x, float y)
-{
+float distanceToSegmentSquared(const Point& a, const Point& b, float x, float y) {
     const float dx = b.x - a.x;
     const float dy = b.y - a.y;
     const float lengthSquared = dx * dx + dy * dy;
@@ -36,8 +33,7 @@ struct Bounds {
     float minX, minY, maxX, maxY;
 };
 
-Bounds boundsOf(const std::vector<Point>& polygon, float margin)
-{
+Bounds boundsOf(const std::vector<Point>& polygon, float margin) {
     Bounds box{polygon.front().x, polygon.front().y, polygon.front().x, polygon.front().y};
     for (const Point& p : polygon) {
         box.minX = std::min(box.minX, p.x);
@@ -48,11 +44,10 @@ Bounds boundsOf(const std::vector<Point>& polygon, float margin)
     return {box.minX - margin, box.minY - margin, box.maxX + margin, box.maxY + margin};
 }
 
-} // namespace
+}  // namespace
 
 void shadeShape(Image& target, float minX, float minY, float maxX, float maxY, const Inside& inside,
-                const Shader& shader)
-{
+                const Shader& shader) {
     const int x0 = std::max(0, static_cast<int>(std::floor(minX)));
     const int y0 = std::max(0, static_cast<int>(std::floor(minY)));
     const int x1 = std::min(target.width() - 1, static_cast<int>(std::floor(maxX)));
@@ -73,36 +68,29 @@ void shadeShape(Image& target, float minX, float minY, float maxX, float maxY, c
 }
 
 void fillShape(Image& target, float minX, float minY, float maxX, float maxY, const Color& color,
-               const Inside& inside)
-{
+               const Inside& inside) {
     shadeShape(target, minX, minY, maxX, maxY, inside, [&](float, float) { return color; });
 }
 
-void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& color)
-{
-    if (polygon.size() < 3)
-        return;
+void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& color) {
+    if (polygon.size() < 3) return;
     const Bounds box = boundsOf(polygon, 0.0f);
     fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color,
               [&](float x, float y) { return insidePolygon(polygon, x, y); });
 }
 
-void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color)
-{
-    if (polygon.size() < 2)
-        return;
+void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color) {
+    if (polygon.size() < 2) return;
     const float half = width / 2.0f;
     const Bounds box = boundsOf(polygon, half);
     fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color, [&](float x, float y) {
         for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
-            if (distanceToSegmentSquared(polygon[j], polygon[i], x, y) <= half * half)
-                return true;
+            if (distanceToSegmentSquared(polygon[j], polygon[i], x, y) <= half * half) return true;
         return false;
     });
 }
 
-void fillGlow(Image& target, float cx, float cy, float radius, const Color& color)
-{
+void fillGlow(Image& target, float cx, float cy, float radius, const Color& color) {
     const int x0 = static_cast<int>(std::floor(cx - radius));
     const int y0 = static_cast<int>(std::floor(cy - radius));
     const int x1 = static_cast<int>(std::ceil(cx + radius));
@@ -117,4 +105,4 @@ void fillGlow(Image& target, float cx, float cy, float radius, const Color& colo
     }
 }
 
-} // namespace Raster
+}  // namespace Raster

@@ -1,9 +1,9 @@
 #pragma once
-#include "Color.h"
-#include "Image.h"
-
 #include <functional>
 #include <vector>
+
+#include "Color.h"
+#include "Image.h"
 
 // Anti-aliased shape filling by supersampling: each pixel is covered by the
 // fraction of a 4 x 4 grid of sample points that lies inside the shape.
@@ -23,8 +23,7 @@ void shadeShape(Image& target, float minX, float minY, float maxX, float maxY, c
                 const Shader& shader);
 
 // The same in one colour; shared by the shapes below.
-void fillShape(Image& target, float minX, float minY, float maxX, float maxY, const Color& color,
-               const Inside& inside);
+void fillShape(Image& target, float minX, float minY, float maxX, float maxY, const Color& color, const Inside& inside);
 
 // Polygon with the even-odd rule, vertices in pixel coordinates.
 void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& color);
@@ -36,4 +35,4 @@ void strokePolygon(Image& target, const std::vector<Point>& polygon, float width
 // (1 - d^2 / r^2)^2, which is smooth at both ends.
 void fillGlow(Image& target, float cx, float cy, float radius, const Color& color);
 
-} // namespace Raster
+}  // namespace Raster

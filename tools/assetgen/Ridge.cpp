@@ -1,9 +1,9 @@
 #include "Ridge.h"
 
-#include "Noise.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "Noise.h"
 
 namespace {
 
@@ -18,8 +18,7 @@ Noise rockNoise(const Ridge& ridge) { return Noise(ridge.seed + 101); }
 // How much a point faces the sun: the slope of a smoothed ridge line, read
 // further to the side the deeper the point lies, so the boundary between lit
 // and shaded faces runs down from each peak at an angle, roughened by noise.
-float sunFacing(const Ridge& ridge, const Noise& rock, float x, float y, float below)
-{
+float sunFacing(const Ridge& ridge, const Noise& rock, float x, float y, float below) {
     const float wobble = (rock.fbm2D(x / 30.0f, y / 30.0f, 4) - 0.5f) * 0.5f * std::min(below, 50.0f);
     const float probe = x + below * 0.6f + wobble;
     const float slope = (ridgeLine(ridge, probe + 6.0f, 4) - ridgeLine(ridge, probe - 6.0f, 4)) / 12.0f;
@@ -27,8 +26,7 @@ float sunFacing(const Ridge& ridge, const Noise& rock, float x, float y, float b
 }
 
 // Colour of the point (x, y) lying `below` pixels under the ridge line `top`.
-Color surfaceColor(const Ridge& ridge, const Noise& rock, float x, float y, float top, float below)
-{
+Color surfaceColor(const Ridge& ridge, const Noise& rock, float x, float y, float top, float below) {
     const float facing = sunFacing(ridge, rock, x, y, below);
     const float faces = 1.0f - smoothstep(0.0f, ridge.faceDepth, below);
     Color c = mix(mix(ridge.shadow, ridge.lit, 0.5f), mix(ridge.shadow, ridge.lit, facing), faces);
@@ -44,10 +42,9 @@ Color surfaceColor(const Ridge& ridge, const Noise& rock, float x, float y, floa
     return hazed(ridge, scaled(c, texture));
 }
 
-} // namespace
+}  // namespace
 
-float ridgeLine(const Ridge& ridge, float x, int octaves)
-{
+float ridgeLine(const Ridge& ridge, float x, int octaves) {
     float n = Noise(ridge.seed).fbm2D(x / ridge.scale, 0.5f, octaves);
     if (ridge.peaked) {
         const float crest = 1.0f - std::fabs(2.0f * n - 1.0f);
@@ -60,8 +57,7 @@ float ridgeLine(const Ridge& ridge, float x, int octaves)
 
 Color hazed(const Ridge& ridge, const Color& c) { return mix(c, hazeColor, ridge.haze); }
 
-void paintRidge(Image& image, const Ridge& ridge)
-{
+void paintRidge(Image& image, const Ridge& ridge) {
     const Noise rock = rockNoise(ridge);
     for (int x = 0; x < image.width(); ++x) {
         const float fx = static_cast<float>(x);
@@ -78,8 +74,7 @@ void paintRidge(Image& image, const Ridge& ridge)
         for (int y = std::max(0, static_cast<int>(highest)); y < image.height(); ++y) {
             const float fy = static_cast<float>(y);
             float coverage = 0.0f;
-            for (float t : tops)
-                coverage += clamp01(fy + 1.0f - t) / samplesPerColumn;
+            for (float t : tops) coverage += clamp01(fy + 1.0f - t) / samplesPerColumn;
             image.blend(x, y, surfaceColor(ridge, rock, fx, fy, top, std::max(0.0f, fy - top)), coverage);
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
-#include "Image.h"
-
 #include <vector>
+
+#include "Image.h"
 
 // The parallax demo's landscape, in daylight. The demo draws, back to front:
 // the sky (never scrolled), five landscape strips placed edge to edge (the
@@ -13,6 +13,8 @@ namespace Scenery {
 constexpr int screenWidth = 1024;
 constexpr int screenHeight = 768;
 constexpr int stripCount = 5;
+// While the landscape scrolls from one end to the other, the cloud layer,
+// at half its speed, moves about one screen width: two screens cover it.
 constexpr int cloudLayerWidth = 2048;
 
 Image sky();
@@ -22,9 +24,10 @@ Image sky();
 // transparent.
 std::vector<Image> landscapeStrips();
 
-// Thin clouds with transparency between them. The layer scrolls slower than
-// the landscape, so it shows clouds (far away) rather than near bushes; its
-// clouds thin out towards both ends so running off the layer shows no edge.
+// Rows of clouds with clear sky between them, kept above the mountains and
+// below the demo's text. The layer scrolls slower than the landscape, so it
+// shows clouds (far away) rather than near bushes; its clouds shrink away
+// towards both ends so running off the layer shows no cut edge.
 Image cloudLayer();
 
-} // namespace Scenery
+}  // namespace Scenery

@@ -4,29 +4,26 @@
 
 namespace {
 
-void putLittle16(std::vector<std::uint8_t>& out, int value)
-{
+void putLittle16(std::vector<std::uint8_t>& out, int value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xff));
     out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xff));
 }
 
-} // namespace
+}  // namespace
 
-std::vector<std::uint8_t> encodeTga(const Image& image)
-{
-    if (image.width() > 0xffff || image.height() > 0xffff)
-        throw std::invalid_argument("image too large for TGA");
+std::vector<std::uint8_t> encodeTga(const Image& image) {
+    if (image.width() > 0xffff || image.height() > 0xffff) throw std::invalid_argument("image too large for TGA");
     std::vector<std::uint8_t> out = {
-        0,    // no image ID
-        0,    // no colour map
-        2,    // uncompressed true colour
-        0, 0, 0, 0, 0, // colour map specification
-        0, 0, 0, 0,    // x and y origin
+        0,              // no image ID
+        0,              // no colour map
+        2,              // uncompressed true colour
+        0, 0, 0, 0, 0,  // colour map specification
+        0, 0, 0, 0,     // x and y origin
     };
     putLittle16(out, image.width());
     putLittle16(out, image.height());
-    out.push_back(32);   // bits per pixel
-    out.push_back(0x08); // 8 alpha bits, bottom-left origin
+    out.push_back(32);    // bits per pixel
+    out.push_back(0x08);  // 8 alpha bits, bottom-left origin
     const std::vector<std::uint8_t> rgba = image.toRgba8();
     const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * 4;
     for (int y = image.height() - 1; y >= 0; --y) {

@@ -1,8 +1,8 @@
 #pragma once
-#include "Image.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "Image.h"
 
 // Uncompressed 32-bit true-colour TGA (image type 2) with an 8-bit alpha
 // channel. Rows are stored bottom row first, the TGA default that the

@@ -1,17 +1,17 @@
 #pragma once
+#include <cstdint>
+
 #include "Color.h"
 #include "Image.h"
 #include "Ridge.h"
 
-#include <cstdint>
-
 // Trees scattered along a ridge, in clumps, with a rim of sunlight.
 struct Forest {
-    float minHeight, maxHeight; // tree heights, pixels
-    float spacing;              // pixels between candidate trees
-    float clumping;             // share of the ridge left without trees
-    float spread;               // how far below the ridge line trees stand
-    float conifers;             // share of conifers
+    float minHeight, maxHeight;  // tree heights, pixels
+    float spacing;               // pixels between candidate trees
+    float clumping;              // share of the ridge left without trees
+    float spread;                // how far below the ridge line trees stand
+    float conifers;              // share of conifers
     Color body, light;
     std::uint32_t seed;
 };

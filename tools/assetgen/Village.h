@@ -1,8 +1,8 @@
 #pragma once
+#include <cstdint>
+
 #include "Image.h"
 #include "Ridge.h"
-
-#include <cstdint>
 
 // Houses gathered around a church, standing on the ridge line near centre.
 void paintVillage(Image& image, const Ridge& ridge, float centre, std::uint32_t seed);

@@ -1,18 +1,17 @@
-#include "AssetFonts.h"
-#include "FontSheet.h"
-#include "TgaEncoder.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "AssetFonts.h"
+#include "FontSheet.h"
+#include "TgaEncoder.h"
+
 namespace {
 
 constexpr int cell = FontSheet::cellSize;
 
-const Image& sheet()
-{
+const Image& sheet() {
     static const Image image = FontSheet::make(assetFontDirectory());
     return image;
 }
@@ -25,8 +24,7 @@ class EngineView {
 public:
     EngineView() : tga_(encodeTga(sheet())), width_(tga_[12] | tga_[13] << 8), height_(tga_[14] | tga_[15] << 8) {}
 
-    int quadAlpha(int code, int set, int column, int row) const
-    {
+    int quadAlpha(int code, int set, int column, int row) const {
         const int index = code - 32 + 128 * set;
         const int textureRow = height_ - (index / 16) * cell - 1 - row;
         const int textureColumn = (index % 16) * cell + column;
@@ -34,8 +32,7 @@ public:
     }
 
     // Share of the glyph's ink in the top half of its quad.
-    double topShare(int code, int set) const
-    {
+    double topShare(int code, int set) const {
         double top = 0.0;
         double all = 0.0;
         for (int row = 0; row < cell; ++row)
@@ -52,8 +49,7 @@ private:
     int height_;
 };
 
-double inkOf(int code, int style)
-{
+double inkOf(int code, int style) {
     double ink = 0.0;
     for (int y = 0; y < cell; ++y)
         for (int x = 0; x < cell; ++x)
@@ -61,12 +57,13 @@ double inkOf(int code, int style)
     return ink;
 }
 
-bool isUndefinedWindows1252(int code) { return code == 0x81 || code == 0x8d || code == 0x8f || code == 0x90 || code == 0x9d; }
+bool isUndefinedWindows1252(int code) {
+    return code == 0x81 || code == 0x8d || code == 0x8f || code == 0x90 || code == 0x9d;
+}
 
-} // namespace
+}  // namespace
 
-TEST(FontSheet, CellsFollowTheSixteenBySixteenLayout)
-{
+TEST(FontSheet, CellsFollowTheSixteenBySixteenLayout) {
     EXPECT_EQ(FontSheet::cellLeft(32, 0), 0);
     EXPECT_EQ(FontSheet::cellTop(32, 0), 0);
     EXPECT_EQ(FontSheet::cellLeft('A', 0), 16);
@@ -82,8 +79,7 @@ TEST(FontSheet, CellsFollowTheSixteenBySixteenLayout)
     EXPECT_EQ(FontSheet::codePoint(0x81), 0u);
 }
 
-TEST(FontSheet, TheEngineShowsGlyphsUprightInTheirCells)
-{
+TEST(FontSheet, TheEngineShowsGlyphsUprightInTheirCells) {
     REQUIRE_ASSET_FONTS();
     const EngineView view;
     for (int set = 0; set < 2; ++set) {
@@ -95,8 +91,7 @@ TEST(FontSheet, TheEngineShowsGlyphsUprightInTheirCells)
     }
 }
 
-TEST(FontSheet, EveryPrintableCodeHasAGlyphInBothStylesAndTheRestAreEmpty)
-{
+TEST(FontSheet, EveryPrintableCodeHasAGlyphInBothStylesAndTheRestAreEmpty) {
     REQUIRE_ASSET_FONTS();
     for (int code = 32; code < 160; ++code) {
         const bool blank = code == ' ' || code == 127 || isUndefinedWindows1252(code);
@@ -117,8 +112,7 @@ TEST(FontSheet, EveryPrintableCodeHasAGlyphInBothStylesAndTheRestAreEmpty)
     EXPECT_GT(bold, regular * 1.2) << "the second style is the bold one";
 }
 
-TEST(FontSheet, GlyphsAreWhiteAndStayClearOfTheirNeighbours)
-{
+TEST(FontSheet, GlyphsAreWhiteAndStayClearOfTheirNeighbours) {
     REQUIRE_ASSET_FONTS();
     const Image& image = sheet();
     ASSERT_EQ(image.width(), 256);
@@ -141,8 +135,7 @@ TEST(FontSheet, GlyphsAreWhiteAndStayClearOfTheirNeighbours)
                     << "code " << code;
 }
 
-TEST(FontSheet, MissingFontFileIsReportedByName)
-{
+TEST(FontSheet, MissingFontFileIsReportedByName) {
     try {
         FontSheet::make("/nonexistent-font-directory");
         FAIL() << "expected an error";

@@ -1,14 +1,13 @@
 // The painting primitives every asset is built from: picture, noise, shapes.
-#include "Image.h"
-#include "Noise.h"
-#include "Raster.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-TEST(Image, BlendUsesStraightAlphaSoEdgesKeepTheirColour)
-{
+#include "Image.h"
+#include "Noise.h"
+#include "Raster.h"
+
+TEST(Image, BlendUsesStraightAlphaSoEdgesKeepTheirColour) {
     Image image(2, 1, {1.0f, 1.0f, 1.0f, 0.0f});
     image.blend(0, 0, {1.0f, 1.0f, 1.0f, 1.0f}, 0.5f);
     EXPECT_FLOAT_EQ(image.at(0, 0).a, 0.5f);
@@ -21,8 +20,7 @@ TEST(Image, BlendUsesStraightAlphaSoEdgesKeepTheirColour)
     EXPECT_NEAR(image.at(1, 0).g, 0.3f, 1e-6f);
 }
 
-TEST(Image, OutOfRangeAccessThrowsAndOutOfRangeBlendIsClipped)
-{
+TEST(Image, OutOfRangeAccessThrowsAndOutOfRangeBlendIsClipped) {
     Image image(3, 2);
     EXPECT_THROW(image.at(3, 0), std::out_of_range);
     EXPECT_THROW(image.set(0, -1, {}), std::out_of_range);
@@ -31,8 +29,7 @@ TEST(Image, OutOfRangeAccessThrowsAndOutOfRangeBlendIsClipped)
     EXPECT_NO_THROW(image.blend(-1, 7, {1.0f, 1.0f, 1.0f, 1.0f}));
 }
 
-TEST(Image, BleedGivesTransparentPixelsTheNearestVisibleColourOfTheirColumn)
-{
+TEST(Image, BleedGivesTransparentPixelsTheNearestVisibleColourOfTheirColumn) {
     Image image(2, 6);
     image.set(0, 1, {1.0f, 0.0f, 0.0f, 1.0f});
     image.set(0, 5, {0.0f, 0.0f, 1.0f, 0.5f});
@@ -45,14 +42,12 @@ TEST(Image, BleedGivesTransparentPixelsTheNearestVisibleColourOfTheirColumn)
     EXPECT_FLOAT_EQ(image.at(1, 3).r, 0.0f) << "an empty column stays as it was";
 }
 
-TEST(Image, QuantisationRoundsAndClamps)
-{
+TEST(Image, QuantisationRoundsAndClamps) {
     Image image(1, 1, {0.5f, -0.2f, 1.7f, 0.999f});
     EXPECT_EQ(image.toRgba8(), (std::vector<std::uint8_t>{128, 0, 255, 255}));
 }
 
-TEST(Noise, IsAFunctionOfSeedAndPositionOnly)
-{
+TEST(Noise, IsAFunctionOfSeedAndPositionOnly) {
     const Noise a(7);
     const Noise b(7);
     const Noise c(8);
@@ -65,8 +60,7 @@ TEST(Noise, IsAFunctionOfSeedAndPositionOnly)
     EXPECT_GT(differing, 45);
 }
 
-TEST(Noise, StaysInRangeAndVariesSmoothly)
-{
+TEST(Noise, StaysInRangeAndVariesSmoothly) {
     const Noise noise(3);
     for (int i = 0; i < 2000; ++i) {
         const float x = static_cast<float>(i) * 0.013f - 9.0f;
@@ -79,8 +73,7 @@ TEST(Noise, StaysInRangeAndVariesSmoothly)
     }
 }
 
-TEST(Raster, PolygonCoverageIsExactOnPixelEdgesAndPartialAcrossThem)
-{
+TEST(Raster, PolygonCoverageIsExactOnPixelEdgesAndPartialAcrossThem) {
     Image image(4, 4);
     Raster::fillPolygon(image, {{1.0f, 1.0f}, {3.0f, 1.0f}, {3.0f, 3.0f}, {1.0f, 3.0f}}, {1.0f, 1.0f, 1.0f, 1.0f});
     EXPECT_FLOAT_EQ(image.at(1, 1).a, 1.0f);
@@ -93,8 +86,7 @@ TEST(Raster, PolygonCoverageIsExactOnPixelEdgesAndPartialAcrossThem)
     EXPECT_FLOAT_EQ(half.at(0, 0).a, 0.5f);
 }
 
-TEST(Raster, GlowFallsFromItsCentreToNothingAtItsRadius)
-{
+TEST(Raster, GlowFallsFromItsCentreToNothingAtItsRadius) {
     Image image(21, 21);
     Raster::fillGlow(image, 10.5f, 10.5f, 10.0f, {1.0f, 1.0f, 1.0f, 1.0f});
     EXPECT_GT(image.at(10, 10).a, 0.99f);

@@ -1,12 +1,11 @@
-#include "PngEncoder.h"
-
-#include <png.h>
-
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "PngEncoder.h"
 
 namespace {
 
@@ -16,17 +15,14 @@ struct Decoded {
     std::vector<std::uint8_t> rgba;
 };
 
-Decoded decode(const std::vector<std::uint8_t>& png)
-{
+Decoded decode(const std::vector<std::uint8_t>& png) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     Decoded out;
-    if (!png_image_begin_read_from_memory(&image, png.data(), png.size()))
-        return out;
+    if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return out;
     image.format = PNG_FORMAT_RGBA;
     out.rgba.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr))
-        return {};
+    if (!png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr)) return {};
     out.width = static_cast<int>(image.width);
     out.height = static_cast<int>(image.height);
     return out;
@@ -35,13 +31,11 @@ Decoded decode(const std::vector<std::uint8_t>& png)
 // Colour type byte of the IHDR chunk (8-byte signature, 8-byte chunk head, 9 bytes in).
 int colorType(const std::vector<std::uint8_t>& png) { return png.at(25); }
 
-bool hasChunk(const std::vector<std::uint8_t>& png, const std::string& name)
-{
+bool hasChunk(const std::vector<std::uint8_t>& png, const std::string& name) {
     return std::search(png.begin(), png.end(), name.begin(), name.end()) != png.end();
 }
 
-Image gradientPicture(float alpha)
-{
+Image gradientPicture(float alpha) {
     Image image(37, 5);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -49,10 +43,9 @@ Image gradientPicture(float alpha)
     return image;
 }
 
-} // namespace
+}  // namespace
 
-TEST(PngEncoder, TranslucentPictureRoundTripsAsRgba)
-{
+TEST(PngEncoder, TranslucentPictureRoundTripsAsRgba) {
     const Image picture = gradientPicture(-1.0f);
     const std::vector<std::uint8_t> png = encodePng(picture);
     EXPECT_EQ(colorType(png), PNG_COLOR_TYPE_RGB_ALPHA);
@@ -62,16 +55,14 @@ TEST(PngEncoder, TranslucentPictureRoundTripsAsRgba)
     EXPECT_EQ(decoded.rgba, picture.toRgba8());
 }
 
-TEST(PngEncoder, OpaquePictureIsStoredWithoutAlpha)
-{
+TEST(PngEncoder, OpaquePictureIsStoredWithoutAlpha) {
     const Image picture = gradientPicture(1.0f);
     const std::vector<std::uint8_t> png = encodePng(picture);
     EXPECT_EQ(colorType(png), PNG_COLOR_TYPE_RGB);
     EXPECT_EQ(decode(png).rgba, picture.toRgba8());
 }
 
-TEST(PngEncoder, OutputCarriesNoTimeStampAndRepeatsExactly)
-{
+TEST(PngEncoder, OutputCarriesNoTimeStampAndRepeatsExactly) {
     const Image picture = gradientPicture(-1.0f);
     const std::vector<std::uint8_t> png = encodePng(picture);
     EXPECT_FALSE(hasChunk(png, "tIME"));

@@ -1,45 +1,38 @@
-#include "Scenery.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "Scenery.h"
+
 namespace {
 
-const std::vector<Image>& strips()
-{
+const std::vector<Image>& strips() {
     static const std::vector<Image> images = Scenery::landscapeStrips();
     return images;
 }
 
 // First row from the top where the column is mostly covered: the skyline.
-int skyline(const Image& image, int x)
-{
+int skyline(const Image& image, int x) {
     for (int y = 0; y < image.height(); ++y)
-        if (image.at(x, y).a >= 0.5f)
-            return y;
+        if (image.at(x, y).a >= 0.5f) return y;
     return image.height();
 }
 
-float colourDistance(const Color& a, const Color& b)
-{
+float colourDistance(const Color& a, const Color& b) {
     return std::fabs(a.r - b.r) + std::fabs(a.g - b.g) + std::fabs(a.b - b.b) + std::fabs(a.a - b.a);
 }
 
 // Mean colour difference between two columns, over the rows below the sky.
-float columnDistance(const Image& left, int leftX, const Image& right, int rightX)
-{
+float columnDistance(const Image& left, int leftX, const Image& right, int rightX) {
     float sum = 0.0f;
-    for (int y = 0; y < left.height(); ++y)
-        sum += colourDistance(left.at(leftX, y), right.at(rightX, y));
+    for (int y = 0; y < left.height(); ++y) sum += colourDistance(left.at(leftX, y), right.at(rightX, y));
     return sum / static_cast<float>(left.height());
 }
 
-} // namespace
+}  // namespace
 
-TEST(Scenery, LandscapeIsFiveScreenWideStripsThatFillTheScreenBelowATransparentSky)
-{
+TEST(Scenery, LandscapeIsFiveScreenWideStripsThatFillTheScreenBelowATransparentSky) {
     ASSERT_EQ(strips().size(), 5u);
     for (const Image& strip : strips()) {
         ASSERT_EQ(strip.width(), Scenery::screenWidth);
@@ -51,14 +44,12 @@ TEST(Scenery, LandscapeIsFiveScreenWideStripsThatFillTheScreenBelowATransparentS
     }
 }
 
-TEST(Scenery, NeighbouringStripsContinueIntoEachOther)
-{
+TEST(Scenery, NeighbouringStripsContinueIntoEachOther) {
     // Across each seam the picture changes no more than between two
     // neighbouring columns inside a strip.
     float inside = 0.0f;
     for (const Image& strip : strips())
-        for (int x = 100; x < 1000; x += 100)
-            inside = std::max(inside, columnDistance(strip, x, strip, x + 1));
+        for (int x = 100; x < 1000; x += 100) inside = std::max(inside, columnDistance(strip, x, strip, x + 1));
     for (std::size_t i = 0; i + 1 < strips().size(); ++i) {
         const Image& left = strips()[i];
         const Image& right = strips()[i + 1];
@@ -67,8 +58,7 @@ TEST(Scenery, NeighbouringStripsContinueIntoEachOther)
     }
 }
 
-TEST(Scenery, TransparentSkyAboveTheHillsCarriesTheHillColour)
-{
+TEST(Scenery, TransparentSkyAboveTheHillsCarriesTheHillColour) {
     // The texture loader resamples these pictures vertically; black in the
     // transparent pixels would leave a dark fringe along the skyline.
     const Image& strip = strips()[2];
@@ -81,20 +71,17 @@ TEST(Scenery, TransparentSkyAboveTheHillsCarriesTheHillColour)
     }
 }
 
-TEST(Scenery, SkyIsAnOpaqueScreen)
-{
+TEST(Scenery, SkyIsAnOpaqueScreen) {
     const Image sky = Scenery::sky();
     ASSERT_EQ(sky.width(), Scenery::screenWidth);
     ASSERT_EQ(sky.height(), Scenery::screenHeight);
     for (int y = 0; y < sky.height(); y += 3)
-        for (int x = 0; x < sky.width(); x += 3)
-            ASSERT_EQ(sky.at(x, y).a, 1.0f);
+        for (int x = 0; x < sky.width(); x += 3) ASSERT_EQ(sky.at(x, y).a, 1.0f);
     EXPECT_LT(sky.at(500, 0).b + sky.at(500, 0).g, sky.at(500, 400).b + sky.at(500, 400).g)
         << "the sky is deeper overhead than at the horizon";
 }
 
-TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds)
-{
+TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds) {
     const Image clouds = Scenery::cloudLayer();
     ASSERT_EQ(clouds.width(), Scenery::cloudLayerWidth);
     ASSERT_EQ(clouds.height(), Scenery::screenHeight);

@@ -1,35 +1,31 @@
 // Pointers, particle textures and the logo.
+#include <gtest/gtest.h>
+
 #include "AssetFonts.h"
 #include "Logo.h"
 #include "ParticleImages.h"
 #include "Pointers.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 bool isPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 // The texture loader rescales other sizes, which blurs small pictures.
-void expectLoaderKeepsSize(const Image& image)
-{
+void expectLoaderKeepsSize(const Image& image) {
     EXPECT_TRUE(isPowerOfTwo(image.width())) << image.width();
     EXPECT_TRUE(isPowerOfTwo(image.height())) << image.height();
 }
 
-float inkIn(const Image& image, int x0, int y0, int x1, int y1)
-{
+float inkIn(const Image& image, int x0, int y0, int x1, int y1) {
     float ink = 0.0f;
     for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            ink += image.at(x, y).a;
+        for (int x = x0; x < x1; ++x) ink += image.at(x, y).a;
     return ink;
 }
 
-} // namespace
+}  // namespace
 
-TEST(Pointers, BothPointersHaveTheirTipAtTheTopLeftHotSpot)
-{
+TEST(Pointers, BothPointersHaveTheirTipAtTheTopLeftHotSpot) {
     for (const Image& pointer : {Pointers::arrow(), Pointers::move()}) {
         ASSERT_EQ(pointer.width(), 32);
         ASSERT_EQ(pointer.height(), 32);
@@ -46,8 +42,7 @@ TEST(Pointers, BothPointersHaveTheirTipAtTheTopLeftHotSpot)
         << "the move pointer adds its cross below and to the right";
 }
 
-TEST(ParticleImages, GlowIsARoundWhiteSpotFadingToNothing)
-{
+TEST(ParticleImages, GlowIsARoundWhiteSpotFadingToNothing) {
     const Image glow = ParticleImages::glow();
     expectLoaderKeepsSize(glow);
     EXPECT_GT(glow.at(32, 32).a, 0.9f);
@@ -58,11 +53,11 @@ TEST(ParticleImages, GlowIsARoundWhiteSpotFadingToNothing)
     }
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
-            ASSERT_EQ(glow.at(x, y).r + glow.at(x, y).g + glow.at(x, y).b, 3.0f) << "white so the emitter colour tints it";
+            ASSERT_EQ(glow.at(x, y).r + glow.at(x, y).g + glow.at(x, y).b, 3.0f)
+                << "white so the emitter colour tints it";
 }
 
-TEST(ParticleImages, RainStreakIsThinVerticalAndTransparentAtItsBorder)
-{
+TEST(ParticleImages, RainStreakIsThinVerticalAndTransparentAtItsBorder) {
     const Image rain = ParticleImages::rainStreak();
     expectLoaderKeepsSize(rain);
     EXPECT_GT(rain.height(), rain.width() * 4);
@@ -78,8 +73,7 @@ TEST(ParticleImages, RainStreakIsThinVerticalAndTransparentAtItsBorder)
     EXPECT_GT(rain.at(mid, rain.height() * 3 / 4).a, rain.at(mid, rain.height() / 4).a) << "tail at the top";
 }
 
-TEST(Logo, PlateIsOpaqueInsideAndRoundedAtTheCorners)
-{
+TEST(Logo, PlateIsOpaqueInsideAndRoundedAtTheCorners) {
     REQUIRE_ASSET_FONTS();
     const Image logo = Logo::make(assetFontDirectory());
     expectLoaderKeepsSize(logo);

@@ -1,14 +1,13 @@
-#include "TgaEncoder.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "TgaEncoder.h"
+
 // The engine's TGA reader accepts only files whose bytes 1-11 equal its
 // uncompressed template, and uploads the first stored row as the bottom row
 // of the texture.
-TEST(TgaEncoder, HeaderMatchesTheEngineReadersUncompressedTemplate)
-{
+TEST(TgaEncoder, HeaderMatchesTheEngineReadersUncompressedTemplate) {
     const std::vector<std::uint8_t> tga = encodeTga(Image(300, 2));
     ASSERT_EQ(tga.size(), 18u + 300u * 2u * 4u);
     EXPECT_EQ(tga[0], 0) << "no image ID";
@@ -20,20 +19,18 @@ TEST(TgaEncoder, HeaderMatchesTheEngineReadersUncompressedTemplate)
     EXPECT_EQ(tga[17], 0x08) << "8 alpha bits, bottom-left origin";
 }
 
-TEST(TgaEncoder, StoresBottomRowFirstInBlueGreenRedAlphaOrder)
-{
+TEST(TgaEncoder, StoresBottomRowFirstInBlueGreenRedAlphaOrder) {
     Image image(2, 2);
-    image.set(0, 0, {1.0f, 0.0f, 0.0f, 1.0f}); // top left: red
-    image.set(1, 0, {0.0f, 1.0f, 0.0f, 1.0f}); // top right: green
-    image.set(0, 1, {0.0f, 0.0f, 1.0f, 0.5f}); // bottom left: half-transparent blue
-    image.set(1, 1, {1.0f, 1.0f, 1.0f, 0.0f}); // bottom right: transparent white
+    image.set(0, 0, {1.0f, 0.0f, 0.0f, 1.0f});  // top left: red
+    image.set(1, 0, {0.0f, 1.0f, 0.0f, 1.0f});  // top right: green
+    image.set(0, 1, {0.0f, 0.0f, 1.0f, 0.5f});  // bottom left: half-transparent blue
+    image.set(1, 1, {1.0f, 1.0f, 1.0f, 0.0f});  // bottom right: transparent white
     const std::vector<std::uint8_t> tga = encodeTga(image);
     const std::vector<std::uint8_t> pixels(tga.begin() + 18, tga.end());
-    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{255, 0, 0, 128, 255, 255, 255, 0,  // bottom row
-                                                  0, 0, 255, 255, 0, 255, 0, 255})); // top row
+    EXPECT_EQ(pixels, (std::vector<std::uint8_t>{255, 0, 0, 128, 255, 255, 255, 0,   // bottom row
+                                                 0, 0, 255, 255, 0, 255, 0, 255}));  // top row
 }
 
-TEST(TgaEncoder, RejectsPicturesTooLargeForTheHeader)
-{
+TEST(TgaEncoder, RejectsPicturesTooLargeForTheHeader) {
     EXPECT_THROW(encodeTga(Image(70000, 1)), std::invalid_argument);
 }
