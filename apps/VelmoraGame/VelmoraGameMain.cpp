@@ -18,6 +18,8 @@ bool VelmoraGameMain::init() {
     graphics.setShadowsEnabled(false);
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);
+    graphics.setCursor("Data/MousePointer.png");
+    graphics.setMoveCursor("Data/moveWindow.png");
     EngineGlobals::engine->setShowFps(true);
     // The engine logo in the bottom-right corner, two pixels from the edges.
     logo = std::make_unique<CTexture>("Data/Logo/k3dlogo.png");
