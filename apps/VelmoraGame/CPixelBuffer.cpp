@@ -26,8 +26,8 @@ CPixelBuffer::CPixelBuffer() : out(&std::cout) {}
 void CPixelBuffer::init(std::uint32_t newWidth, std::uint32_t newHeight) {
     width = newWidth;
     height = newHeight;
-    rowStride = width * 3;
-    pixels.assign(static_cast<std::size_t>(rowStride) * height, 0);
+    rowStride = static_cast<std::size_t>(width) * 3;
+    pixels.assign(rowStride * height, 0);
     for (std::size_t i = 0; i < pixels.size(); i += 3) {
         pixels[i] = FREE.red;
         pixels[i + 1] = FREE.green;
@@ -38,7 +38,7 @@ void CPixelBuffer::init(std::uint32_t newWidth, std::uint32_t newHeight) {
 void CPixelBuffer::setPixel(std::uint32_t x, std::uint32_t y, std::uint8_t red,
                             std::uint8_t green, std::uint8_t blue) {
     if (x >= width || y >= height) return;
-    const std::size_t at = static_cast<std::size_t>(y) * rowStride + static_cast<std::size_t>(x) * 3;
+    const std::size_t at = offset(x, y);
     pixels[at] = red;
     pixels[at + 1] = green;
     pixels[at + 2] = blue;
@@ -51,7 +51,7 @@ void CPixelBuffer::setPixel(const CVector2& position, std::uint8_t red, std::uin
 
 CPixelBuffer::Rgb CPixelBuffer::getPixel(std::uint32_t x, std::uint32_t y) const {
     if (x >= width || y >= height) throw std::out_of_range("pixel outside the field");
-    const std::size_t at = static_cast<std::size_t>(y) * rowStride + static_cast<std::size_t>(x) * 3;
+    const std::size_t at = offset(x, y);
     return {pixels[at], pixels[at + 1], pixels[at + 2]};
 }
 
@@ -136,7 +136,8 @@ void CPixelBuffer::fillToEdge(const CVector2& crossing, Axis axis, bool towardsZ
 // Writes a + i for i = 0, 1, ... while i < b - a, where a is the lower end;
 // b itself stays unwritten. Steps left of the field all land on index 0 and
 // steps past the far edge write nothing, so both stretches are skipped: a
-// head far outside the field costs no more than one inside it.
+// crossing far outside the field costs no more than one inside it, and the
+// loop ends after at most one pass over the field.
 void CPixelBuffer::fillSpan(const CVector2& first, const CVector2& second, Axis axis, Rgb colour) {
     const bool xAxis = axis == Axis::X;
     const bool swap = along(second, xAxis) < along(first, xAxis);
@@ -144,16 +145,15 @@ void CPixelBuffer::fillSpan(const CVector2& first, const CVector2& second, Axis 
     const float start = along(at, xAxis);
     const float length = along(swap ? first : second, xAxis) - start;
     if (!(length > 0.0f)) return;
-    double i = 0.0;
-    if (start < 0.0f) {
-        paint(at, colour);
-        i = std::ceil(-static_cast<double>(start));
-    }
-    const float limit = static_cast<float>(extent(axis));
-    for (; static_cast<float>(i) < length; ++i) {
-        const float v = start + static_cast<float>(i);
-        if (v >= limit) break;
-        along(at, xAxis) = v;
+    if (start < 0.0f) paint(at, colour);
+    // Counted from the first step inside, so even a huge start stays exact.
+    const double firstInside = start < 0.0f ? std::ceil(-static_cast<double>(start)) : 0.0;
+    const double base = start + firstInside;
+    const std::uint32_t limit = extent(axis);
+    for (std::uint64_t k = 0; k <= limit; ++k) {
+        const double v = base + static_cast<double>(k);
+        if (!(static_cast<float>(firstInside + static_cast<double>(k)) < length) || v >= limit) break;
+        along(at, xAxis) = static_cast<float>(v);
         paint(at, colour);
     }
 }

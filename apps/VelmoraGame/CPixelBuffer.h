@@ -76,11 +76,12 @@ private:
     void fillToEdge(const CVector2& crossing, Axis axis, bool towardsZero, Rgb colour);
     void fillSpan(const CVector2& first, const CVector2& second, Axis axis, Rgb colour);
     std::uint32_t extent(Axis axis) const { return axis == Axis::X ? width : height; }
+    std::size_t offset(std::uint32_t x, std::uint32_t y) const { return y * rowStride + x * std::size_t{3}; }
 
     std::vector<std::uint8_t> pixels;
     std::uint32_t height = 0;
     std::uint32_t width = 0;
-    std::uint32_t rowStride = 0;
+    std::size_t rowStride = 0;  // bytes per row; wide enough for any width
     int lastBorder = NO_BORDER;
     std::ostream* out;
 };

@@ -5,12 +5,6 @@
 #include "VelmoraGame/VelmoraGameMain.h"
 #include "support/TestWindow.h"
 
-namespace {
-std::array<std::uint8_t, 4> rgba(CPixelBuffer::Rgb c) {
-    return {c.red, c.green, c.blue, 255};
-}
-}  // namespace
-
 // The field lands pixel for pixel above the raster position, row 0 at the
 // bottom, even with texturing, depth testing and 4-byte row alignment left on
 // by the rest of the frame; that state is left as it was.
@@ -18,9 +12,8 @@ TEST(VelmoraFieldDraw, DrawsTheFieldUpwardsFromTheRasterPosition) {
     ASSERT_TRUE(TestWindow::open(320, 240));
     CPixelBuffer field;
     field.init(7, 5);  // 21-byte rows: not a multiple of four
-    field.setPixel(0, 0, 250, 10, 10);
-    field.setPixel(6, 0, 20, 20, 255);
-    field.setPixel(6, 4, 20, 200, 60);
+    field.paint({0, 0}, CPixelBuffer::TRAIL);
+    field.paint({6, 4}, CPixelBuffer::COLUMN_PAIR);
 
     GLuint texture = 0;
     const std::uint8_t black[4] = {0, 0, 0, 255};
@@ -39,18 +32,16 @@ TEST(VelmoraFieldDraw, DrawsTheFieldUpwardsFromTheRasterPosition) {
     glRasterPos2i(50, 100);
     VelmoraGameMain::drawField(field);
 
+    using Rgba = std::array<std::uint8_t, 4>;
+    const auto rgba = [](CPixelBuffer::Rgb c) { return Rgba{c.red, c.green, c.blue, 255}; };
     EXPECT_EQ(TestWindow::pixel(50, 99), rgba(CPixelBuffer::TRAIL));
-    EXPECT_EQ(TestWindow::pixel(56, 99), rgba(CPixelBuffer::COLUMN_PAIR));
-    EXPECT_EQ(TestWindow::pixel(56, 95), rgba(CPixelBuffer::EDGE_CLAIMED));
+    EXPECT_EQ(TestWindow::pixel(56, 95), rgba(CPixelBuffer::COLUMN_PAIR));
     EXPECT_EQ(TestWindow::pixel(53, 97), rgba(CPixelBuffer::FREE));
-    EXPECT_EQ(TestWindow::pixel(57, 97), (std::array<std::uint8_t, 4>{0, 0, 0, 255}));
-    EXPECT_EQ(TestWindow::pixel(53, 94), (std::array<std::uint8_t, 4>{0, 0, 0, 255}));
-
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(TestWindow::pixel(57, 97), (Rgba{0, 0, 0, 255}));
+    EXPECT_EQ(TestWindow::pixel(53, 94), (Rgba{0, 0, 0, 255}));
     GLint alignment = 0;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-    EXPECT_EQ(alignment, 4);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D) && glIsEnabled(GL_DEPTH_TEST) && alignment == 4);
     EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
 
     glDisable(GL_TEXTURE_2D);

@@ -164,9 +164,10 @@ TEST(VelmoraRowScan, ByCrossingCount) {
     EXPECT_EQ(odd.rows(), "Fillrectangle...\nCumi 2....\nHitpointok...3\nHitpointok...3\nHitpointok...3\n");
     EXPECT_EQ(painted(odd.field, true, 80, CPixelBuffer::CLAIMED), span(10, 29));
 
-    Scan far({{-1e6f, 5}, {1e6f, 5}, {-2.5f, 6}, {3, 6}});
+    Scan far({{-1e6f, 5}, {1e6f, 5}, {-2.5f, 6}, {3, 6}, {-1e30f, 7}, {1e30f, 7}});
     far.rows();
     EXPECT_EQ(painted(far.field, true, 5, CPixelBuffer::CLAIMED), span(0, 599));
+    EXPECT_EQ(painted(far.field, true, 7, CPixelBuffer::CLAIMED), span(0, 599));
     EXPECT_EQ(painted(far.field, true, 6, CPixelBuffer::CLAIMED), span(0, 2));
 }
 
