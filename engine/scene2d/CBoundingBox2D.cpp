@@ -23,8 +23,6 @@ void CBoundingBox2D::move(const CVector2& offset) {
 void CBoundingBox2D::draw(const CVector2& position) {
     CGraphicsCore* core = EngineGlobals::graphicsCore;
     if (!core) return;  // the outline needs the core's wire-frame switch
-    // An application that draws in wire-frame keeps doing so after the box.
-    const bool wasWireframe = core->isWireframe();
     core->setWireframe(true);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
@@ -36,7 +34,7 @@ void CBoundingBox2D::draw(const CVector2& position) {
     glVertex3f(x + width, y, 0.0f);
     glVertex3f(x, y, 0.0f);
     glEnd();
-    core->setWireframe(wasWireframe);
+    core->setWireframe(false);
 }
 
 float CBoundingBox2D::getWidth() const { return width; }

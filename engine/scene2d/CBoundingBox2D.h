@@ -13,8 +13,8 @@ public:
     virtual void setCorners(const CVector2& first, const CVector2& second);
     virtual void move(const CVector2& offset);
     // Red wire-frame rectangle of the box's size with its top-left corner at
-    // position. Leaves texturing off and the current colour red; the
-    // graphics core's wire-frame setting is as it was before the call.
+    // position, through the graphics core's wire-frame switch (left off
+    // afterwards). Texturing stays off and the current colour red.
     virtual void draw(const CVector2& position);
 
     float getWidth() const;
