@@ -3,6 +3,8 @@
 #include <GL/glew.h>
 #include <SDL.h>
 
+#include <string>
+
 #include "core/CLogger.h"
 #include "core/Engine.h"
 #include "core/EngineGlobals.h"
@@ -15,6 +17,7 @@
 #include "particles/CParticleSystem.h"
 #include "scene2d/CCamera2D.h"
 #include "scene2d/CCameraManager.h"
+#include "scene2d/CParallaxScroll.h"
 
 testParallax::testParallax() = default;
 testParallax::~testParallax() = default;
@@ -39,6 +42,7 @@ bool testParallax::init() {
     logo->setPosX(1022.0f - logo->getWidth());
     logo->setPosY(766.0f - logo->getHeight());
     configureParticles();
+    buildScroller();
     return true;
 }
 
@@ -57,11 +61,39 @@ void testParallax::configureParticles() {
     particles->init(50, "Data/Particle/particle.png", true, false);
 }
 
+void testParallax::buildScroller() {
+    scroller = std::make_unique<CParallaxScroll>();
+    scroller->addLayer3("Data/scroll/BackgroundCloud_layer3.png");
+    for (int image = 1; image <= 5; ++image)
+        scroller->addLayer2("Data/scroll/Background0" + std::to_string(image) + "_big_alpha.png");
+    scroller->addLayer1("Data/scroll/BackgroundCloud012.png");
+    scroller->setSpeed1(195.0f);
+    scroller->setSpeed2(195.0f);
+    scroller->setSpeed3(95.0f);
+    // Layer 2 starts two image widths to the left: its third image is on screen.
+    scroller->skip(2, 2);
+}
+
+// Layers 2 and 3 move; layer 1, the sky, never does.
+void testParallax::scrollLeft() {
+    scroller->scrollLeft(2);
+    scroller->scrollLeft(3);
+}
+
+void testParallax::scrollRight() {
+    scroller->scrollRight(2);
+    scroller->scrollRight(3);
+}
+
 void testParallax::run() {
     CEventManager& events = *EngineGlobals::eventManager;
     CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
     for (;;) {
         render();
+        if (events.isKeyDown(KEY_ARROW_LEFT))
+            scrollLeft();
+        if (events.isKeyDown(KEY_ARROW_RIGHT))
+            scrollRight();
         if (events.hasEvent()) {
             if (events.isKeyDown(KEY_ESCAPE))
                 return;
@@ -70,6 +102,11 @@ void testParallax::run() {
             if (events.isKeyDown(KEY_q))
                 graphics.setWireframe(!graphics.isWireframe());
         }
+        const float mouseX = static_cast<float>(events.getMouseX());
+        if (mouseX <= 5.0f)
+            scrollLeft();
+        if (mouseX >= static_cast<float>(graphics.getWidth() - 5))
+            scrollRight();
     }
 }
 
@@ -77,6 +114,7 @@ void testParallax::render() {
     glEnable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    scroller->draw();
     EngineGlobals::engine->render();
     if (CFont* font = EngineGlobals::fontManager->getFont(1)) {
         font->print(400.0f, 5.0f, 0, 1.0f, 0.8f, 0.0f, 1.0f, 1.2f, 1.2f, "Parallax Scroll Demo");

@@ -6,6 +6,7 @@
 class CTexture;
 class CParticleSystem;
 class CCamera2D;
+class CParallaxScroll;
 
 // The program's application: a full-screen 1024 x 768 2D scene scrolled with
 // the arrow keys or by pushing the mouse against a screen edge.
@@ -22,8 +23,12 @@ public:
 
 private:
     void configureParticles();
+    void buildScroller();
+    void scrollLeft();
+    void scrollRight();
 
     std::unique_ptr<CTexture> logo;
     std::unique_ptr<CParticleSystem> particles;  // configured, never drawn
     std::unique_ptr<CCamera2D> camera;
+    std::unique_ptr<CParallaxScroll> scroller;
 };
