@@ -14,22 +14,6 @@ ByteReader::ByteReader(const std::uint8_t* data, std::size_t size)
 ByteReader::ByteReader(const std::vector<std::uint8_t>& bytes)
     : ByteReader(bytes.data(), bytes.size()) {}
 
-const std::uint8_t* ByteReader::take(std::size_t n) {
-    if (n > remaining())
-        return nullptr;
-    const std::uint8_t* p = data_ + pos_;
-    pos_ += n;
-    return p;
-}
-
-bool ByteReader::read_u8(std::uint8_t& out) {
-    const std::uint8_t* p = take(1);
-    if (!p)
-        return false;
-    out = p[0];
-    return true;
-}
-
 bool ByteReader::read_u16(std::uint16_t& out) {
     const std::uint8_t* p = take(2);
     if (!p)

@@ -13,7 +13,12 @@ public:
     ByteReader(const std::uint8_t* data, std::size_t size);
     explicit ByteReader(const std::vector<std::uint8_t>& bytes);
 
-    bool read_u8(std::uint8_t& out);
+    bool read_u8(std::uint8_t& out) {
+        if (pos_ >= size_)
+            return false;
+        out = data_[pos_++];
+        return true;
+    }
     bool read_u16(std::uint16_t& out);
     bool read_u32(std::uint32_t& out);
     bool read_i32(std::int32_t& out);
@@ -24,7 +29,13 @@ public:
 
     // Returns the next n bytes in place and steps over them, or nullptr
     // (cursor unchanged) when fewer than n remain.
-    const std::uint8_t* take(std::size_t n);
+    const std::uint8_t* take(std::size_t n) {
+        if (n > size_ - pos_)
+            return nullptr;
+        const std::uint8_t* p = data_ + pos_;
+        pos_ += n;
+        return p;
+    }
 
     bool skip(std::size_t n);
     // Moves to an absolute offset; false when it lies past the end.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/PixelBuffer.h"
+
 // A silent reader for uncompressed (type 2) TGA files of 24 or 32 bits per
 // pixel, with the same result fields and upload as CTGALoader.
 class CTGA {
@@ -25,5 +27,5 @@ public:
     unsigned width = 0;
     unsigned height = 0;
     GLuint textureId = 0;
-    std::vector<std::uint8_t> imageData;  // R, G, B (, A) per pixel, rows bottom first
+    PixelBuffer imageData;  // R, G, B (, A) per pixel, rows bottom first
 };

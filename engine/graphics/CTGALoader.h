@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "graphics/PixelBuffer.h"
+
 class ByteReader;
 
 // Reader for Truevision TGA files: uncompressed (type 2) and run-length
@@ -38,7 +40,7 @@ public:
     void upload();
     const std::string& message() const { return message_; }
 
-    std::vector<std::uint8_t> imageData;  // R, G, B (, A) per pixel, rows bottom first
+    PixelBuffer imageData;  // R, G, B (, A) per pixel, rows bottom first
     GLuint textureId = 0;
     unsigned bitsPerPixel = 0;
     unsigned width = 0;

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace PixelConvert {
 namespace {
 // Fixed steps let the compiler unroll the byte shuffle.
@@ -12,29 +16,86 @@ void shuffle(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
         dst[0] = src[2];
         dst[1] = src[1];
         dst[2] = src[0];
-        if constexpr (SrcStep == 4 && DstStep == 4)
-            dst[3] = src[3];
     }
 }
+
+// Four-byte pixels as words: the first and third bytes change places.
+void shuffleWords(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i, src += 4, dst += 4) {
+        std::uint8_t pixel[4];
+        std::memcpy(pixel, src, 4);
+        std::swap(pixel[0], pixel[2]);
+        std::memcpy(dst, pixel, 4);
+    }
+}
+
+// Three-byte pixels four at a time with one byte shuffle per 16-byte load
+// (SSSE3); each store's last four bytes are rewritten by the next one.
+// Returns how many pixels it converted.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("ssse3"))) std::size_t shuffleVector(const std::uint8_t* src, std::uint8_t* dst,
+                                                           std::size_t count) {
+    const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 12, 13, 14, 15);
+    std::size_t i = 0;
+    for (; i + 6 <= count; i += 4, src += 12, dst += 12)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst),
+                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src)), order));
+    return i;
+}
+
+std::size_t shuffleFast(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
+    static const bool available = __builtin_cpu_supports("ssse3");
+    return available ? shuffleVector(src, dst, count) : 0;
+}
+#else
+std::size_t shuffleFast(const std::uint8_t*, std::uint8_t*, std::size_t) { return 0; }
+#endif
 }  // namespace
 
 void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep,
               std::size_t count) {
-    if (srcStep == 4)
-        dstStep == 4 ? shuffle<4, 4>(src, dst, count) : shuffle<4, 3>(src, dst, count);
-    else
-        dstStep == 4 ? shuffle<3, 4>(src, dst, count) : shuffle<3, 3>(src, dst, count);
+    if (srcStep == 4) {
+        dstStep == 4 ? shuffleWords(src, dst, count) : shuffle<4, 3>(src, dst, count);
+    } else if (dstStep == 4) {
+        shuffle<3, 4>(src, dst, count);
+    } else {
+        const std::size_t done = shuffleFast(src, dst, count);
+        shuffle<3, 3>(src + done * 3, dst + done * 3, count - done);
+    }
 }
 
-void repeatPixel(std::uint8_t* dst, std::size_t size, std::size_t count) {
-    // Doubling copies keep long runs cheap.
-    std::size_t filled = std::min<std::size_t>(count, 1) * size;
-    const std::size_t total = count * size;
-    while (filled < total) {
-        const std::size_t chunk = std::min(filled, total - filled);
-        std::memcpy(dst + filled, dst, chunk);
+void Palette32::set(unsigned index, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    const std::uint8_t bytes[4] = {r, g, b, 0};
+    std::memcpy(&entries[index & 0xFF], bytes, 4);
+}
+
+void expandIndices(const std::uint8_t* indices, std::size_t count, const Palette32& palette, std::uint8_t* dst) {
+    if (count == 0)
+        return;
+    // Four-byte stores, each overwriting the spare byte of the one before;
+    // the last pixel gets exactly three.
+    for (std::size_t i = 0; i + 1 < count; ++i, dst += 3)
+        std::memcpy(dst, &palette.entries[indices[i]], 4);
+    std::memcpy(dst, &palette.entries[indices[count - 1]], 3);
+}
+
+namespace {
+template <std::size_t Size>
+void repeatFixed(std::uint8_t* dst, std::size_t count) {
+    // Short runs copy pixel by pixel; long ones double the filled part.
+    std::size_t filled = 1;
+    for (; filled < count && filled < 16; ++filled)
+        std::memcpy(dst + filled * Size, dst, Size);
+    while (filled < count) {
+        const std::size_t chunk = std::min(filled, count - filled);
+        std::memcpy(dst + filled * Size, dst, chunk * Size);
         filled += chunk;
     }
+}
+}  // namespace
+
+void repeatPixel(std::uint8_t* dst, std::size_t size, std::size_t count) {
+    size == 4 ? repeatFixed<4>(dst, count) : repeatFixed<3>(dst, count);
 }
 
 void flipRows(std::uint8_t* data, std::size_t rowBytes, std::size_t rows) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "graphics/PixelBuffer.h"
+
 // A decoded image held in memory, ready for upload: rows bottom first (row 0
 // is the bottom row of the picture, as OpenGL expects), tightly packed.
 struct TextureImage {
@@ -13,7 +15,7 @@ struct TextureImage {
     GLenum format = GL_RGB;
     std::int32_t components = 3;
     GLuint textureId = 0;
-    std::vector<std::uint8_t> texels;
+    PixelBuffer texels;
 };
 
 // Upper bounds for anything a reader allocates from a file's header, so a

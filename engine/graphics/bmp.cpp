@@ -1,8 +1,8 @@
 #include "graphics/bmp.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "core/ByteReader.h"
 #include "core/FileBytes.h"
@@ -14,8 +14,6 @@ namespace {
 enum Compression : std::uint32_t { kNone = 0, kRle8 = 1, kRle4 = 2 };
 const std::uint32_t kOs2HeaderSize = 12;
 const std::uint32_t kWindowsHeaderSize = 40;
-
-using Palette = std::array<std::uint8_t, 256 * 3>;
 
 struct Header {
     std::uint32_t pixelOffset = 0;
@@ -50,7 +48,7 @@ public:
         image_.height = static_cast<std::int32_t>(h_.height);
         image_.format = GL_RGB;
         image_.components = 3;
-        image_.texels.assign(std::size_t(h_.width) * h_.height * 3, 0);
+        image_.texels.resize(std::size_t(h_.width) * h_.height * 3);
         return h_.compression == kNone ? decodeRows() : decodeRle();
     }
 
@@ -131,19 +129,16 @@ private:
         const std::uint8_t* map = in_.take(entries * entrySize);
         if (!map)
             return false;
-        for (std::size_t i = 0; i < entries; ++i)
-            PixelConvert::bgrToRgb(map + i * entrySize, 3, palette_.data() + i * 3, 3, 1);
+        for (std::size_t i = 0; i < entries; ++i) {
+            const std::uint8_t* bgr = map + i * entrySize;
+            palette_.set(static_cast<unsigned>(i), bgr[2], bgr[1], bgr[0]);
+        }
         return true;
     }
 
     std::uint8_t* pixelAt(std::size_t index) { return image_.texels.data() + index * 3; }
 
-    void putIndex(std::uint8_t* dst, unsigned index) const {
-        const std::uint8_t* colour = palette_.data() + index * 3;
-        dst[0] = colour[0];
-        dst[1] = colour[1];
-        dst[2] = colour[2];
-    }
+    void putIndex(std::uint8_t* dst, unsigned index) const { std::memcpy(dst, &palette_.entries[index], 3); }
 
     // Rows are padded to four bytes in the file; the last row's padding
     // may be missing.
@@ -169,8 +164,7 @@ private:
             PixelConvert::bgrToRgb(src, h_.bits / 8, dst, 3, width);
             return;
         case 8:
-            for (std::size_t x = 0; x < width; ++x)
-                putIndex(dst + x * 3, src[x]);
+            PixelConvert::expandIndices(src, width, palette_, dst);
             return;
         default: {  // 1 and 4 bits, most significant bits first
             const unsigned bits = h_.bits;
@@ -192,8 +186,8 @@ private:
         const std::size_t width = std::size_t(h_.width);
         const std::size_t height = std::size_t(h_.height);
         // Pixels the data never reaches keep colour-map entry 0.
-        for (std::size_t i = 0; i < width * height; ++i)
-            putIndex(pixelAt(i), 0);
+        putIndex(pixelAt(0), 0);
+        PixelConvert::repeatPixel(pixelAt(0), 3, width * height);
         std::size_t x = 0;
         std::size_t y = 0;
         while (y < height) {
@@ -237,9 +231,16 @@ private:
             return;
         count = std::min(count, total - start);
         std::uint8_t* dst = pixelAt(start);
-        for (std::size_t i = 0; i < count; ++i, dst += 3) {
-            const std::uint8_t byte = src[repeat ? 0 : (four ? i / 2 : i)];
-            putIndex(dst, four ? (i % 2 ? byte & 0x0F : byte >> 4) : byte);
+        if (!four && repeat) {
+            putIndex(dst, src[0]);
+            PixelConvert::repeatPixel(dst, 3, count);
+        } else if (!four) {
+            PixelConvert::expandIndices(src, count, palette_, dst);
+        } else {
+            for (std::size_t i = 0; i < count; ++i, dst += 3) {
+                const std::uint8_t byte = src[repeat ? 0 : i / 2];
+                putIndex(dst, i % 2 ? byte & 0x0F : byte >> 4);
+            }
         }
     }
 
@@ -248,7 +249,7 @@ private:
     TextureImage& image_;
     std::string& error_;
     Header h_;
-    Palette palette_{};
+    PixelConvert::Palette32 palette_;
 };
 
 // The console trace of an uncompressed load.

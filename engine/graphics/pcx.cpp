@@ -8,6 +8,7 @@
 #include "core/ByteReader.h"
 #include "core/FileBytes.h"
 #include "core/TextFormat.h"
+#include "graphics/PixelConvert.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
@@ -42,35 +43,30 @@ public:
 
     bool fill(std::uint8_t* dst, std::size_t n) {
         while (n > 0) {
-            if (pending_ == 0 && !nextRun())
+            if (pending_ > 0) {
+                const std::size_t k = std::min(pending_, n);
+                std::memset(dst, value_, k);
+                dst += k;
+                n -= k;
+                pending_ -= k;
+                continue;
+            }
+            std::uint8_t c;
+            if (!in_.read_u8(c))
                 return false;
-            const std::size_t k = std::min<std::size_t>(pending_, n);
-            std::memset(dst, value_, k);
-            dst += k;
-            n -= k;
-            pending_ -= k;
+            if (c < 192) {
+                *dst++ = c;
+                --n;
+            } else {
+                pending_ = c - 192u;
+                if (!in_.read_u8(value_))
+                    return false;
+            }
         }
         return true;
     }
 
 private:
-    bool nextRun() {
-        std::uint8_t c;
-        do {
-            if (!in_.read_u8(c))
-                return false;
-            if (c >= 192) {
-                pending_ = c - 192u;
-                if (!in_.read_u8(value_))
-                    return false;
-            } else {
-                pending_ = 1;
-                value_ = c;
-            }
-        } while (pending_ == 0);
-        return true;
-    }
-
     ByteReader in_;
     std::size_t pending_ = 0;
     std::uint8_t value_ = 0;
@@ -129,7 +125,9 @@ private:
         const std::uint8_t marker = data_[dataEnd];
         if (marker != kPaletteMarker)
             return fail(TextFormat::format("error: colormap's first byte must be 0x0c! (%#x)\n", marker));
-        palette_ = data_ + dataEnd + 1;
+        const std::uint8_t* map = data_ + dataEnd + 1;
+        for (unsigned i = 0; i < 256; ++i)
+            palette_.set(i, map[i * 3], map[i * 3 + 1], map[i * 3 + 2]);
         return true;
     }
 
@@ -157,8 +155,7 @@ private:
             }
             return;
         case 8:
-            for (std::size_t x = 0; x < width_; ++x, dst += 3)
-                std::memcpy(dst, palette_ + line[x] * 3, 3);
+            PixelConvert::expandIndices(line, width_, palette_, dst);
             return;
         default:
             for (std::size_t x = 0; x < width_; ++x, dst += 3)
@@ -183,7 +180,7 @@ private:
     Header h_;
     std::size_t width_ = 0;
     std::size_t height_ = 0;
-    const std::uint8_t* palette_ = nullptr;
+    PixelConvert::Palette32 palette_;
 };
 }  // namespace
 

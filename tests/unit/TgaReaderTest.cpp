@@ -89,7 +89,7 @@ TEST(TgaReader, SimpleReaderTakesUncompressedOnly) {
     const auto plain = tgaHeader(2, 2, 1, 32, "id").raw({1, 2, 3, 4, 5, 6, 7, 8}).data;
     CTGA simple;
     ASSERT_TRUE(simple.decode(plain.data(), plain.size()));
-    EXPECT_EQ(simple.imageData, (std::vector<std::uint8_t>{3, 2, 1, 4, 7, 6, 5, 8}));
+    EXPECT_EQ(simple.imageData, (PixelBuffer{3, 2, 1, 4, 7, 6, 5, 8}));
     const auto packed = tgaHeader(10, 1, 1, 24).u8(128).raw({1, 2, 3}).data;
     EXPECT_FALSE(CTGA().decode(packed.data(), packed.size()));
 }

@@ -66,7 +66,7 @@ std::unique_ptr<Inspection> ImageInspection::fromEngineImage(const char* reader,
     // The engine keeps the bottom row first, as OpenGL wants it.
     PixelConvert::flipRows(image.texels.data(), std::size_t(image.width) * image.components, image.height);
     return std::make_unique<ImageInspection>(reader, image.width, image.height, image.components,
-                                             std::move(image.texels));
+                                             std::vector<std::uint8_t>(image.texels.begin(), image.texels.end()));
 }
 
 std::unique_ptr<Inspection> ImageInspection::decodeWith(Decoder decoder, const char* reader, const std::string& path,
