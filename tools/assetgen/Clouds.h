@@ -4,9 +4,11 @@
 #include "Color.h"
 #include "Image.h"
 
-// A row of fair-weather clouds: flat bases at one height, puffy tops.
+// A row of fair-weather clouds: puffy tops over bases at about one height.
+// The bases are slightly ragged, shaded grey and fade out into the sky over
+// several rows instead of ending in a cut.
 struct CloudRow {
-    float base;    // y of the cloud bases
+    float base;    // y about which the cloud bases fade out
     float height;  // height of the tallest cloud, pixels
     float scale;   // horizontal size of a cloud, pixels
     float cover;   // share of the row covered by clouds, 0..1
@@ -16,6 +18,6 @@ struct CloudRow {
     std::uint32_t seed;
 };
 
-// Paints the row over the picture. The puffs of a row are composed first and
-// laid down together, so where they overlap the opacity does not add up.
+// Paints the row over the picture. The whole row is composed first and laid
+// down together, so where its clouds overlap the opacity does not add up.
 void paintCloudRow(Image& image, const CloudRow& row);

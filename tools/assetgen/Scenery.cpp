@@ -29,7 +29,7 @@ Image sky() {
         for (int x = 0; x < screenWidth; ++x) image.set(x, y, gradient(skyStops, 5, static_cast<float>(y)));
     Raster::fillGlow(image, 770.0f, 470.0f, 420.0f, sunGlowColor);
     const CloudRow rows[] = {
-        {200.0f, 70.0f, 260.0f, 0.42f, 1.0f, 0.0f, {1.0f, 0.99f, 0.96f}, {0.62f, 0.68f, 0.82f}, 11},
+        {212.0f, 70.0f, 260.0f, 0.42f, 1.0f, 0.0f, {1.0f, 0.99f, 0.96f}, {0.62f, 0.68f, 0.82f}, 11},
         {300.0f, 45.0f, 170.0f, 0.40f, 0.95f, 0.0f, {0.98f, 0.97f, 0.95f}, {0.68f, 0.74f, 0.86f}, 12},
         {370.0f, 25.0f, 110.0f, 0.45f, 0.85f, 0.0f, {0.96f, 0.95f, 0.93f}, {0.74f, 0.79f, 0.88f}, 13},
     };

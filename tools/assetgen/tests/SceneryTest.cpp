@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,6 +12,13 @@ const std::vector<Image>& strips() {
     static const std::vector<Image> images = Scenery::landscapeStrips();
     return images;
 }
+
+const Image& cloudLayer() {
+    static const Image image = Scenery::cloudLayer();
+    return image;
+}
+
+float luminance(const Color& c) { return 0.30f * c.r + 0.59f * c.g + 0.11f * c.b; }
 
 // First row from the top where the column is mostly covered: the skyline.
 int skyline(const Image& image, int x) {
@@ -82,7 +90,7 @@ TEST(Scenery, SkyIsAnOpaqueScreen) {
 }
 
 TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds) {
-    const Image clouds = Scenery::cloudLayer();
+    const Image& clouds = cloudLayer();
     ASSERT_EQ(clouds.width(), Scenery::cloudLayerWidth);
     ASSERT_EQ(clouds.height(), Scenery::screenHeight);
     float cover = 0.0f;
@@ -98,4 +106,46 @@ TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds) {
         }
     }
     EXPECT_GT(cover, 20000.0f) << "the layer has clouds";
+}
+
+TEST(Scenery, CloudBasesAreShadedAndFadeOutOverSeveralRowsAtARaggedHeight) {
+    // A base cut along one row looks like a clipping error: below its lowest
+    // nearly opaque row every cloud column thins out over several rows, the
+    // base does not run level along a cloud, and it is greyer than the
+    // sunlit top above it.
+    const Image& clouds = cloudLayer();
+    int columns = 0;
+    int abrupt = 0;
+    float steepest = 0.0f;
+    float shading = 0.0f;
+    int previousBase = -1;
+    int level = 0;
+    int longestLevel = 0;
+    for (int x = 0; x < clouds.width(); ++x) {
+        int top = -1;
+        int base = -1;
+        for (int y = 0; y < clouds.height(); ++y) {
+            if (clouds.at(x, y).a < 0.8f) continue;
+            if (top < 0) top = y;
+            base = y;
+        }
+        if (base - top < 6) {
+            previousBase = -1;
+            continue;
+        }
+        ++columns;
+        int clear = base;
+        for (; clear + 1 < clouds.height() && clouds.at(x, clear).a > 0.02f; ++clear)
+            steepest = std::max(steepest, clouds.at(x, clear).a - clouds.at(x, clear + 1).a);
+        abrupt += clear - base < 4;
+        shading += luminance(clouds.at(x, top)) - luminance(clouds.at(x, base));
+        level = base == previousBase ? level + 1 : 1;
+        longestLevel = std::max(longestLevel, level);
+        previousBase = base;
+    }
+    ASSERT_GT(columns, 500) << "the layer has wide clouds";
+    EXPECT_EQ(abrupt, 0) << "columns that go from opaque to clear in under four rows";
+    EXPECT_LT(steepest, 0.35f) << "alpha falls too fast from one row to the next";
+    EXPECT_LT(longestLevel, 64) << "a base runs level like a ruled line";
+    EXPECT_GT(shading / static_cast<float>(columns), 0.1f) << "bases as bright as the tops";
 }
