@@ -7,80 +7,27 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/EngineGlobals.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
+#include "support/BuiltInShaders.h"
 
 namespace {
 
 constexpr int kSize = 64;
 using Rgba = std::array<std::uint8_t, 4>;
 
-// A nearest-sampled 2D texture (so any softening seen comes from the
-// programs), created without disturbing the current bindings.
-class GlTexture {
-public:
-    GlTexture(int width, int height, const std::vector<Rgba>& texels) {
-        create([&] {
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-        });
-    }
-    // A depth texture set up for comparisons the way the shadow pass does it.
-    GlTexture(int width, int height, const std::vector<float>& depths) {
-        create([&] {
-            glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT,
-                         depths.data());
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_R_TO_TEXTURE);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
-        });
-    }
-    ~GlTexture() { glDeleteTextures(1, &name); }
-    GlTexture(const GlTexture&) = delete;
-    GlTexture& operator=(const GlTexture&) = delete;
-
-    void bindTo(GLenum unit) const {
-        glActiveTextureARB(unit);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glActiveTextureARB(GL_TEXTURE0_ARB);
-    }
-
-private:
-    template <typename Fill>
-    void create(Fill fill) {
-        GLint previous = 0;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &previous);
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-        fill();
-        glBindTexture(GL_TEXTURE_2D, previous);
-    }
-
-    GLuint name = 0;
-};
-
-GlTexture grey(std::uint8_t level) { return GlTexture(1, 1, std::vector<Rgba>{{level, level, level, 255}}); }
-
-// Quad from (x0, y0) to (x1, y1) at depth z, texture coordinates u0..u1, v0..v1.
-void quad(float x0, float y0, float x1, float y1, float z = 0, float u0 = 0, float v0 = 0, float u1 = 1,
-          float v1 = 1) {
+// Quad from (x0, y0) to (x1, y1) at depth 0, texture coordinates u0..u1, v0..v1.
+void quad(float x0, float y0, float x1, float y1, float u0 = 0, float v0 = 0, float u1 = 1, float v1 = 1) {
     glBegin(GL_QUADS);
-    glTexCoord2f(u0, v0);
-    glVertex3f(x0, y0, z);
-    glTexCoord2f(u1, v0);
-    glVertex3f(x1, y0, z);
-    glTexCoord2f(u1, v1);
-    glVertex3f(x1, y1, z);
-    glTexCoord2f(u0, v1);
-    glVertex3f(x0, y1, z);
+    glTexCoord2f(u0, v0), glVertex2f(x0, y0);
+    glTexCoord2f(u1, v0), glVertex2f(x1, y0);
+    glTexCoord2f(u1, v1), glVertex2f(x1, y1);
+    glTexCoord2f(u0, v1), glVertex2f(x0, y1);
     glEnd();
 }
 
@@ -105,49 +52,26 @@ void setUpLight0() {
     glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT0, GL_AMBIENT, black);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, sceneAmbient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, white);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, white);
+    for (GLenum material : {GL_DIFFUSE, GL_AMBIENT}) glMaterialfv(GL_FRONT_AND_BACK, material, white);
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
 }
 
 int litValue(float nDotL) { return static_cast<int>((0.1f + nDotL) * 255.0f + 0.5f); }
 
-}  // namespace
-
-// Loads the built-in programs once; each test restores the GL state it
-// changes, since the context is shared with the other suites.
+// The suite runs in a process of its own (see run_gl_suites.py); each test
+// restores the GL state it changes so the next one starts from the defaults.
 class ShaderProgramsGl : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!TestWindow::open(kSize, kSize))
-            return;
-        manager = std::make_unique<CShaderManager>();
-        testing::internal::CaptureStdout();
-        manager->loadBuiltInShaders();
-        std::fflush(stdout);
-        transcript = testing::internal::GetCapturedStdout();
-    }
-    static void TearDownTestSuite() { manager.reset(); }
-
     void SetUp() override {
         ASSERT_TRUE(TestWindow::open(kSize, kSize));
-        ASSERT_NE(manager, nullptr);
         glPushAttrib(GL_ALL_ATTRIB_BITS);
         statePushed = true;
-        // Start from plain drawing into the window, whatever earlier suites left.
-        glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
-        for (GLenum cap : {GL_DEPTH_TEST, GL_STENCIL_TEST, GL_CULL_FACE, GL_BLEND, GL_ALPHA_TEST, GL_SCISSOR_TEST,
-                           GL_LIGHTING, GL_COLOR_MATERIAL})
-            glDisable(cap);
-        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-        glColor4f(1, 1, 1, 1);
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
     }
     void TearDown() override {
-        if (!statePushed)
-            return;
+        glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
+        if (!statePushed) return;
         glUseProgramObjectARB(0);
         glActiveTextureARB(GL_TEXTURE1_ARB);
         glMatrixMode(GL_TEXTURE);
@@ -158,50 +82,72 @@ protected:
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
-    static CShader& program(Default_Shader_Types id) { return *manager->getShader(id); }
+    static CShader& program(Default_Shader_Types id) { return *BuiltInShaders::get()->getShader(id); }
 
-    static std::unique_ptr<CShaderManager> manager;
-    static std::string transcript;
+    // A nearest-sampled, edge-clamped texture (so any softening seen comes
+    // from the programs), bound to `unit`. A depth texture is set up for
+    // comparisons the way the shadow pass does it.
+    template <typename Texel>
+    GLuint texture(GLenum unit, int width, int height, const std::vector<Texel>& data) {
+        textures.push_back(0);
+        glGenTextures(1, &textures.back());
+        glActiveTextureARB(unit);
+        glBindTexture(GL_TEXTURE_2D, textures.back());
+        for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+            glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
+        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
+        if constexpr (std::is_same_v<Texel, float>) {
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT,
+                         data.data());
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_MODE, GL_COMPARE_R_TO_TEXTURE);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_COMPARE_FUNC, GL_LEQUAL);
+        } else {
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, data.data());
+        }
+        glActiveTextureARB(GL_TEXTURE0_ARB);
+        return textures.back();
+    }
+    GLuint grey(std::uint8_t level, GLenum unit = GL_TEXTURE1_ARB) {
+        return texture(unit, 1, 1, std::vector<Rgba>{{level, level, level, 255}});
+    }
+    static void bindTexture(GLenum unit, GLuint name) {
+        glActiveTextureARB(unit);
+        glBindTexture(GL_TEXTURE_2D, name);
+        glActiveTextureARB(GL_TEXTURE0_ARB);
+    }
+
+    std::vector<GLuint> textures;
     bool statePushed = false;
 };
 
-std::unique_ptr<CShaderManager> ShaderProgramsGl::manager;
-std::string ShaderProgramsGl::transcript;
+}  // namespace
 
 TEST_F(ShaderProgramsGl, AllBuiltInProgramsCompileAndLink) {
-    EXPECT_EQ(transcript.find("Cannot Load"), std::string::npos) << transcript;
-    ASSERT_EQ(manager->getCount(), 14);
-    for (int id = 0; id < manager->getCount(); ++id) {
-        const GLhandleARB handle = manager->getShader(id)->getProgram();
-        ASSERT_NE(handle, 0u) << "program " << id;
+    const CShaderManager& manager = *BuiltInShaders::get();
+    ASSERT_EQ(manager.getCount(), BUILT_IN_SHADER_COUNT);
+    for (int id = 0; id < manager.getCount(); ++id) {
+        const GLhandleARB handle = manager.getShader(id)->getProgram();
+        ASSERT_NE(handle, 0u) << "program " << id << " was not built";
+        GLint linked = 0;
+        glGetObjectParameterivARB(handle, GL_OBJECT_LINK_STATUS_ARB, &linked);
         GLsizei count = 0;
         GLhandleARB attached[2] = {};
         glGetAttachedObjectsARB(handle, 2, &count, attached);
-        ASSERT_EQ(count, 2) << "program " << id;
-        for (GLhandleARB shader : attached) {
-            GLint compiled = 0;
-            glGetObjectParameterivARB(shader, GL_OBJECT_COMPILE_STATUS_ARB, &compiled);
-            EXPECT_TRUE(compiled) << "program " << id << ":\n" << infoLog(shader);
-        }
-        GLint linked = 0;
-        glGetObjectParameterivARB(handle, GL_OBJECT_LINK_STATUS_ARB, &linked);
-        EXPECT_TRUE(linked) << "program " << id << ":\n" << infoLog(handle);
+        std::string logs = infoLog(handle);
+        for (GLsizei i = 0; i < count; ++i) logs += infoLog(attached[i]);
+        EXPECT_TRUE(linked) << "program " << id << ":\n" << logs;
     }
 }
 
 // Textured quads are tinted through "colors" (program 0, which must ignore
 // the current colour) and rain drops through the current colour (program 2).
 TEST_F(ShaderProgramsGl, TextureIsMultipliedByItsTint) {
-    const GlTexture texture(2, 1, std::vector<Rgba>{{200, 100, 40, 255}, {0, 200, 100, 255}});
-    texture.bindTo(GL_TEXTURE0_ARB);
+    texture(GL_TEXTURE0_ARB, 2, 1, std::vector<Rgba>{{200, 100, 40, 255}, {0, 200, 100, 255}});
     for (Default_Shader_Types id : {SIMPLE_TEXTURE, COLOR_WITH_TEXTURE}) {
         CShader& shader = program(id);
         shader.bind();
         setUniform4f(shader, "colors", 0.5f, 1.0f, 0.25f, 1.0f);
-        if (id == SIMPLE_TEXTURE)
-            glColor4f(0, 0, 0, 1);
-        else
-            glColor4f(0.5f, 1.0f, 0.25f, 1.0f);
+        id == SIMPLE_TEXTURE ? glColor4f(0, 0, 0, 1) : glColor4f(0.5f, 1.0f, 0.25f, 1.0f);
         quad(0, 0, kSize, kSize);
         shader.unbind();
         const Rgba left = TestWindow::pixel(kSize / 4, kSize / 2), right = TestWindow::pixel(3 * kSize / 4, kSize / 2);
@@ -216,19 +162,17 @@ TEST_F(ShaderProgramsGl, TextureIsMultipliedByItsTint) {
 // Per-vertex directional light on a red texture: faces turned to the light,
 // at 60 degrees and away from it get full, half and no diffuse light.
 TEST_F(ShaderProgramsGl, VertexLightingFollowsTheNormal) {
-    const GlTexture red(1, 1, std::vector<Rgba>{{255, 0, 0, 255}});
-    red.bindTo(GL_TEXTURE0_ARB);
+    texture(GL_TEXTURE0_ARB, 1, 1, std::vector<Rgba>{{255, 0, 0, 255}});
     setUpLight0();
     program(DIR_PER_VERTEX_TEX).bind();
     const float third = kSize / 3.0f;
-    const std::array<std::array<float, 3>, 3> normals{{{0, 0, 1}, {0.8660254f, 0, 0.5f}, {0, 0, -1}}};
+    const float normals[3][3] = {{0, 0, 1}, {0.8660254f, 0, 0.5f}, {0, 0, -1}};
+    const int expected[3] = {255, litValue(0.5f), litValue(0.0f)};
     for (int i = 0; i < 3; ++i) {
-        glNormal3fv(normals[i].data());
+        glNormal3fv(normals[i]);
         quad(i * third, 0, (i + 1) * third, kSize);
     }
     program(DIR_PER_VERTEX_TEX).unbind();
-
-    const std::array<int, 3> expected{255, litValue(0.5f), litValue(0.0f)};
     for (int i = 0; i < 3; ++i) {
         const Rgba p = TestWindow::pixel(static_cast<int>((i + 0.5f) * third), kSize / 2);
         EXPECT_NEAR(p[0], expected[i], 3) << "face " << i;
@@ -238,26 +182,27 @@ TEST_F(ShaderProgramsGl, VertexLightingFollowsTheNormal) {
 
 namespace {
 
-// Texture matrix 1 as the shadow pass loads it, here for the 2D window: eye
+// Loads texture matrix 1 as the shadow pass does, here for the 2D window: eye
 // x maps to s = sScale * x + sOffset, y to t = y / kSize, z to r = 0.5 + 0.5 z.
-void loadShadowTextureMatrix(float sScale, float sOffset) {
+// Then draws white, lit strips from y0 to y1 at eye depth z with the program.
+void drawShadowReceivers(CShader& shader, float sScale, float sOffset,
+                         std::initializer_list<std::array<float, 3>> strips) {
     const GLfloat m[16] = {sScale, 0, 0, 0, 0, 1.0f / kSize, 0, 0, 0, 0, 0.5f, 0, sOffset, 0, 0.5f, 1};
     glActiveTextureARB(GL_TEXTURE1_ARB);
     glMatrixMode(GL_TEXTURE);
     glLoadMatrixf(m);
     glMatrixMode(GL_MODELVIEW);
     glActiveTextureARB(GL_TEXTURE0_ARB);
-}
-
-// A white, lit strip from y0 to y1 drawn with a shadow program, moved to eye depth z.
-void drawShadowReceiver(CShader& shader, float y0, float y1, float z) {
+    glClear(GL_COLOR_BUFFER_BIT);
     shader.bind();
     shader.setUniform1i("shadowMap", 1);
     glNormal3f(0, 0, 1);
-    glPushMatrix();
-    glTranslatef(0, 0, z);
-    quad(0, y0, kSize, y1);
-    glPopMatrix();
+    for (const auto& [y0, y1, z] : strips) {
+        glPushMatrix();
+        glTranslatef(0, 0, z);
+        quad(0, y0, kSize, y1);
+        glPopMatrix();
+    }
     shader.unbind();
 }
 
@@ -269,35 +214,30 @@ void drawShadowReceiver(CShader& shader, float y0, float y1, float z) {
 // window spans 16 texels there) the filtered program passes through values in
 // between, while the single-tap one switches at once.
 TEST_F(ShaderProgramsGl, ShadowMapsCompareTheEyeSpaceDepth) {
-    const GlTexture white = grey(255), flat(512, 8, std::vector<float>(512 * 8, 0.5f));
+    grey(255, GL_TEXTURE0_ARB);
     std::vector<float> edgeDepths(512 * 8);
-    for (size_t i = 0; i < edgeDepths.size(); ++i)
-        edgeDepths[i] = (i % 512) < 256 ? 1.0f : 0.0f;
-    const GlTexture edge(512, 8, edgeDepths);
-    white.bindTo(GL_TEXTURE0_ARB);
+    for (size_t i = 0; i < edgeDepths.size(); ++i) edgeDepths[i] = (i % 512) < 256 ? 1.0f : 0.0f;
+    const GLuint flat = texture(GL_TEXTURE1_ARB, 512, 8, std::vector<float>(512 * 8, 0.5f));
+    const GLuint edge = texture(GL_TEXTURE1_ARB, 512, 8, edgeDepths);
     setUpLight0();
     const int shadowed = litValue(0.0f);
 
     for (Default_Shader_Types id : {SHADOW_MAP, SHADOW_MAP_PCF}) {
-        flat.bindTo(GL_TEXTURE1_ARB);
-        loadShadowTextureMatrix(1.0f / kSize, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawShadowReceiver(program(id), 0, kSize / 2, -0.4f);
-        drawShadowReceiver(program(id), kSize / 2, kSize, 0.4f);
-        EXPECT_GE(TestWindow::pixel(kSize / 2, kSize / 4)[0], 250) << "program " << id;
-        EXPECT_NEAR(TestWindow::pixel(kSize / 2, 3 * kSize / 4)[0], shadowed, 3) << "program " << id;
+        SCOPED_TRACE(id == SHADOW_MAP ? "single tap" : "filtered");
+        bindTexture(GL_TEXTURE1_ARB, flat);
+        drawShadowReceivers(program(id), 1.0f / kSize, 0.0f, {{0, kSize / 2, -0.4f}, {kSize / 2, kSize, 0.4f}});
+        EXPECT_GE(TestWindow::pixel(kSize / 2, kSize / 4)[0], 250);
+        EXPECT_NEAR(TestWindow::pixel(kSize / 2, 3 * kSize / 4)[0], shadowed, 3);
 
-        edge.bindTo(GL_TEXTURE1_ARB);
-        loadShadowTextureMatrix(16.0f / 512 / kSize, 0.5f - 8.0f / 512);
-        glClear(GL_COLOR_BUFFER_BIT);
-        drawShadowReceiver(program(id), 0, kSize, 0.0f);
+        bindTexture(GL_TEXTURE1_ARB, edge);
+        drawShadowReceivers(program(id), 16.0f / 512 / kSize, 0.5f - 8.0f / 512, {{0, kSize, 0.0f}});
         int between = 0;
         for (int x = 0; x < kSize; ++x) {
             const int red = TestWindow::pixel(x, kSize / 2)[0];
             between += red > shadowed + 20 && red < 235;
         }
-        EXPECT_GE(TestWindow::pixel(0, kSize / 2)[0], 250) << "program " << id;
-        EXPECT_NEAR(TestWindow::pixel(kSize - 1, kSize / 2)[0], shadowed, 3) << "program " << id;
+        EXPECT_GE(TestWindow::pixel(0, kSize / 2)[0], 250);
+        EXPECT_NEAR(TestWindow::pixel(kSize - 1, kSize / 2)[0], shadowed, 3);
         if (id == SHADOW_MAP_PCF)
             EXPECT_GE(between, 4);
         else
@@ -305,61 +245,49 @@ TEST_F(ShaderProgramsGl, ShadowMapsCompareTheEyeSpaceDepth) {
     }
 }
 
-namespace {
-
-// Counts the white pixels of a parallax-mapped square in z = 0 (u along +x,
-// v along +y) seen obliquely from (eyeX, eyeY, 1.5). The colour map is black
-// below 0.5 and white above along u or v; the square shows only coordinates
-// 0.4..0.6, so small shifts of the lookup cover many pixels.
-int parallaxWhitePixels(CShader& shader, const GlTexture& heightMap, bool splitAlongU, float eyeX, float eyeY) {
-    std::vector<Rgba> texels;
-    for (int v = 0; v < 64; ++v)
-        for (int u = 0; u < 64; ++u) {
-            const std::uint8_t level = (splitAlongU ? u : v) >= 32 ? 255 : 0;
-            texels.push_back({level, level, level, 255});
-        }
-    const GlTexture colourMap(64, 64, texels);
-    colourMap.bindTo(GL_TEXTURE0_ARB);
-    heightMap.bindTo(GL_TEXTURE1_ARB);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 1.0, 0.1, 10.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(eyeX, eyeY, 1.5, 0, 0, 0, 0, 1, 0);
-    glClear(GL_COLOR_BUFFER_BIT);
-
-    shader.bind();
-    shader.setUniform1i("testTexture", 0);
-    shader.setUniform1i("HeightTexture", 1);
-    setUniform4f(shader, "Eye", eyeX, eyeY, 1.5f, 1.0f);
-    setUniform4f(shader, "Tangent", 1, 0, 0, 0);
-    setUniform4f(shader, "BiNormal", 0, -1, 0, 0);  // the model loader's binormal points along -v
-    setUniform4f(shader, "Normal", 0, 0, 1, 0);
-    quad(-1, -1, 1, 1, 0, 0.4f, 0.4f, 0.6f, 0.6f);
-    shader.unbind();
-
-    const auto pixels = TestWindow::pixels();
-    int white = 0;
-    for (size_t i = 0; i < pixels.size(); i += 4)
-        white += pixels[i] > 128;
-    return white;
-}
-
-}  // namespace
-
-// Seen from the +u (or +v) side, a raised surface shows texels further along
-// +u (+v) and a sunken one texels further back; mid grey is the face itself.
+// Seen obliquely from the +u (or +v) side, a raised surface shows texels
+// further along +u (+v) and a sunken one texels further back; mid grey is the
+// face itself. The square in z = 0 (u along +x, v along +y) shows only
+// coordinates 0.4..0.6 of a colour map that is black below 0.5 and white
+// above along u or v, so small shifts of the lookup cover many pixels.
 TEST_F(ShaderProgramsGl, ParallaxShiftsTheLookupTowardsTheEye) {
     CShader& parallax = program(PARALLAX_MAP);
-    const GlTexture sunken = grey(0), flat = grey(128), raised = grey(255);
+    const GLuint heights[3] = {grey(0), grey(128), grey(255)};  // sunken, flat, raised
     for (const bool alongU : {true, false}) {
+        SCOPED_TRACE(alongU ? "along u" : "along v");
+        std::vector<Rgba> texels;
+        for (int v = 0; v < 64; ++v)
+            for (int u = 0; u < 64; ++u) {
+                const std::uint8_t level = (alongU ? u : v) >= 32 ? 255 : 0;
+                texels.push_back({level, level, level, 255});
+            }
+        texture(GL_TEXTURE0_ARB, 64, 64, texels);
         const float eyeX = alongU ? 1.5f : 0.0f, eyeY = alongU ? 0.0f : 1.5f;
-        const int low = parallaxWhitePixels(parallax, sunken, alongU, eyeX, eyeY);
-        const int mid = parallaxWhitePixels(parallax, flat, alongU, eyeX, eyeY);
-        const int high = parallaxWhitePixels(parallax, raised, alongU, eyeX, eyeY);
-        EXPECT_GT(mid, 100) << (alongU ? "along u" : "along v");
-        EXPECT_GT(high, mid + 20) << (alongU ? "along u" : "along v");
-        EXPECT_LT(low, mid - 20) << (alongU ? "along u" : "along v");
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(60.0, 1.0, 0.1, 10.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(eyeX, eyeY, 1.5, 0, 0, 0, 0, 1, 0);
+
+        int white[3] = {};
+        for (int height = 0; height < 3; ++height) {
+            bindTexture(GL_TEXTURE1_ARB, heights[height]);
+            glClear(GL_COLOR_BUFFER_BIT);
+            parallax.bind();
+            parallax.setUniform1i("testTexture", 0);
+            parallax.setUniform1i("HeightTexture", 1);
+            setUniform4f(parallax, "Eye", eyeX, eyeY, 1.5f, 1.0f);
+            setUniform4f(parallax, "Tangent", 1, 0, 0, 0);
+            setUniform4f(parallax, "BiNormal", 0, -1, 0, 0);  // the model loader's binormal points along -v
+            setUniform4f(parallax, "Normal", 0, 0, 1, 0);
+            quad(-1, -1, 1, 1, 0.4f, 0.4f, 0.6f, 0.6f);
+            parallax.unbind();
+            const auto pixels = TestWindow::pixels();
+            for (size_t i = 0; i < pixels.size(); i += 4) white[height] += pixels[i] > 128;
+        }
+        EXPECT_GT(white[1], 100);
+        EXPECT_GT(white[2], white[1] + 20);
+        EXPECT_LT(white[0], white[1] - 20);
     }
 }
