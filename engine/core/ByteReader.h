@@ -49,7 +49,6 @@ public:
     std::size_t size() const { return size_; }
     std::size_t remaining() const { return size_ - pos_; }
     bool atEnd() const { return pos_ == size_; }
-    const std::uint8_t* data() const { return data_; }
 
 private:
     const std::uint8_t* data_;

@@ -29,17 +29,33 @@ void shuffleWords(const std::uint8_t* src, std::uint8_t* dst, std::size_t count)
     }
 }
 
-// Three-byte pixels four at a time with one byte shuffle per 16-byte load
-// (SSSE3); each store's last four bytes are rewritten by the next one.
-// Returns how many pixels it converted.
+// Three-byte pixels sixteen at a time: three 16-byte loads give three
+// 16-byte stores, each assembled from byte shuffles (SSSE3). Returns how many
+// pixels it converted.
 #if defined(__x86_64__) || defined(__i386__)
 __attribute__((target("ssse3"))) std::size_t shuffleVector(const std::uint8_t* src, std::uint8_t* dst,
                                                            std::size_t count) {
-    const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 12, 13, 14, 15);
+    const auto mask = [](auto... bytes) { return _mm_setr_epi8(static_cast<char>(bytes)...); };
+    const __m128i a0 = mask(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, -1);
+    const __m128i b0 = mask(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 1);
+    const __m128i a1 = mask(-1, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i b1 = mask(0, -1, 4, 3, 2, 7, 6, 5, 10, 9, 8, 13, 12, 11, -1, 15);
+    const __m128i c1 = mask(-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, 0, -1);
+    const __m128i b2 = mask(14, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i c2 = mask(-1, 3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10, 15, 14, 13);
     std::size_t i = 0;
-    for (; i + 6 <= count; i += 4, src += 12, dst += 12)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst),
-                         _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(src)), order));
+    for (; i + 16 <= count; i += 16, src += 48, dst += 48) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 16));
+        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 32));
+        const __m128i out0 = _mm_or_si128(_mm_shuffle_epi8(a, a0), _mm_shuffle_epi8(b, b0));
+        const __m128i out1 = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(a, a1), _mm_shuffle_epi8(b, b1)),
+                                          _mm_shuffle_epi8(c, c1));
+        const __m128i out2 = _mm_or_si128(_mm_shuffle_epi8(b, b2), _mm_shuffle_epi8(c, c2));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out0);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 16), out1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 32), out2);
+    }
     return i;
 }
 
@@ -56,8 +72,6 @@ void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, s
               std::size_t count) {
     if (srcStep == 4) {
         dstStep == 4 ? shuffleWords(src, dst, count) : shuffle<4, 3>(src, dst, count);
-    } else if (dstStep == 4) {
-        shuffle<3, 4>(src, dst, count);
     } else {
         const std::size_t done = shuffleFast(src, dst, count);
         shuffle<3, 3>(src + done * 3, dst + done * 3, count - done);

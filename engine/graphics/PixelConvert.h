@@ -5,8 +5,8 @@
 // Pixel shuffles shared by the image readers.
 namespace PixelConvert {
 // Converts count pixels stored B, G, R (, A) srcStep bytes apart into R, G, B
-// (, A) dstStep bytes apart. Steps are 3 or 4; the fourth byte is copied only
-// when both are 4.
+// (, A) dstStep bytes apart. Steps (src, dst) are (3, 3), (4, 4), which keeps
+// the fourth byte, or (4, 3), which drops it.
 void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep,
               std::size_t count);
 
