@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,68 +18,40 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs a test inside a fresh empty directory and restores the previous
-// working directory afterwards.
-class ScopedTempWorkingDirectory {
-public:
-    ScopedTempWorkingDirectory() : previous(fs::current_path()) {
+// Each test runs in a fresh empty working directory.
+class ShaderFiles : public testing::Test {
+protected:
+    void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "kavor-shaders-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path = pattern;
-        fs::current_path(path);
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        fs::current_path(dir = pattern);
     }
-    ~ScopedTempWorkingDirectory() {
+    void TearDown() override {
         fs::current_path(previous);
         std::error_code ignored;
-        fs::remove_all(path, ignored);
+        fs::remove_all(dir, ignored);
     }
-    ScopedTempWorkingDirectory(const ScopedTempWorkingDirectory&) = delete;
-    ScopedTempWorkingDirectory& operator=(const ScopedTempWorkingDirectory&) = delete;
 
-private:
-    fs::path previous;
-    fs::path path;
+    static void writeFile(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    template <typename Call>
+    static std::string stdoutOf(Call call) {
+        testing::internal::CaptureStdout();
+        call();
+        std::fflush(stdout);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    const fs::path previous = fs::current_path();
+    fs::path dir;
 };
-
-void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::vector<std::string> nonEmptyLines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            result.push_back(line);
-    return result;
-}
-
-struct Expected {
-    const char* message;
-    const char* baseName;
-};
-
-const Expected kBuiltIns[BUILT_IN_SHADER_COUNT] = {
-    {"Loading simple texture shader...", "simpleTexture"},
-    {"Loading simple color shader...", "color"},
-    {"Loading color with texture shader...", "colorWithTex"},
-    {"Loading heightmap texture shader...", "hfield"},
-    {"Loading Directional Per Pixel Diffuse lightning shader...", "dirPerPixel"},
-    {"Loading Directional Per Vertex Diffuse lightning shader...", "dirPerVertex"},
-    {"Loading Point Per Pixel lightning shader...", "pointlight"},
-    {"Loading Spot Per Pixel lightning shader...", "spotlight"},
-    {"Loading Toon shader...", "toonf2"},
-    {"Loading vertex diffuse light with texture shader...", "dirPerVertexTEX"},
-    {"Loading pixel diffuse light with texture shader...", "dirPerPixelTEX"},
-    {"Loading shadow mapping shader...", "ShadowMapping"},
-    {"Loading shadow mapping pcf shader...", "ShadowMappingPCF"},
-    {"Loading parallax map shader...", "parallax3"}};
 
 }  // namespace
 
 // Empty paths, missing files, empty files and directories give nothing; any
 // other file comes back byte for byte.
-TEST(ShaderReadFile, ReturnsWholeFileOrNothing) {
-    ScopedTempWorkingDirectory dir;
+TEST_F(ShaderFiles, ReadFileReturnsWholeFileOrNothing) {
     CShader shader;
     writeFile("empty.vert", "");
     fs::create_directory("folder");
@@ -93,50 +64,47 @@ TEST(ShaderReadFile, ReturnsWholeFileOrNothing) {
 }
 
 // Start-up in a directory without shaders/: every pair reports both files,
-// vertex first, right after its own message, and still takes its slot so the
-// ids keep their meaning. Ids outside the list give no shader.
-TEST(ShaderManager, MissingDirectoryKeepsEveryIdAndReportsEachFile) {
-    ScopedTempWorkingDirectory dir;
+// vertex first, right after its own progress line, and still takes its slot
+// so the ids keep their meaning. Ids outside the list give no shader.
+TEST_F(ShaderFiles, ManagerKeepsEveryIdAndReportsEachMissingFile) {
     CShaderManager manager;
-    testing::internal::CaptureStdout();
-    manager.loadBuiltInShaders();
-    std::fflush(stdout);
-    const std::string out = testing::internal::GetCapturedStdout();
+    std::istringstream out(stdoutOf([&] { manager.loadBuiltInShaders(); }));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(out, line);)
+        if (!line.empty()) lines.push_back(line);
 
-    const std::string header = "-------------========= Loading built in shaders ==========------------";
-    EXPECT_EQ(out.rfind(header + "\n\n", 0), 0u) << "the header's own line break leaves an empty line";
-    std::vector<std::string> expected{header};
-    for (const Expected& builtIn : kBuiltIns) {
-        expected.push_back(builtIn.message);
-        expected.push_back(std::string("Cannot Load vertex shader: shaders/") + builtIn.baseName + ".vert");
-        expected.push_back(std::string("Cannot Load fragment shader: shaders/") + builtIn.baseName + ".frag");
+    const char* const baseNames[BUILT_IN_SHADER_COUNT] = {
+        "simpleTexture", "color", "colorWithTex", "hfield", "dirPerPixel", "dirPerVertex", "pointlight",
+        "spotlight", "toonf2", "dirPerVertexTEX", "dirPerPixelTEX", "ShadowMapping", "ShadowMappingPCF", "parallax3"};
+    ASSERT_EQ(lines.size(), 1u + 3 * BUILT_IN_SHADER_COUNT);
+    EXPECT_NE(lines[0].find("Loading built in shaders"), std::string::npos) << lines[0];
+    for (int id = 0; id < BUILT_IN_SHADER_COUNT; ++id) {
+        const std::string base = std::string("shaders/") + baseNames[id];
+        EXPECT_EQ(lines[1 + 3 * id].rfind("Loading ", 0), 0u) << lines[1 + 3 * id];
+        EXPECT_EQ(lines[2 + 3 * id], "Cannot Load vertex shader: " + base + ".vert");
+        EXPECT_EQ(lines[3 + 3 * id], "Cannot Load fragment shader: " + base + ".frag");
     }
-    EXPECT_EQ(nonEmptyLines(out), expected);
 
-    ASSERT_EQ(manager.getCount(), 14);
+    ASSERT_EQ(manager.getCount(), BUILT_IN_SHADER_COUNT);
     for (int id = 0; id < manager.getCount(); ++id) {
         ASSERT_NE(manager.getShader(id), nullptr) << id;
         EXPECT_EQ(manager.getShader(id)->getProgram(), 0u) << id;
     }
     EXPECT_NE(manager.getShader(PARALLAX_MAP), manager.getShader(SHADOW_MAP_PCF));
-    EXPECT_EQ(manager.getShader(14), nullptr);
+    EXPECT_EQ(manager.getShader(BUILT_IN_SHADER_COUNT), nullptr);
     EXPECT_EQ(manager.getShader(-1), nullptr);
 }
 
 // Without a context offering shader objects, readable files must not lead to
 // calls through missing entry points; the shader stays the fixed-function
 // fallback and can still be bound and unbound.
-TEST(ShaderWithoutContext, ReadableFilesFailCleanly) {
-    if (glCreateShaderObjectARB)
-        GTEST_SKIP() << "shader-object entry points are loaded in this process";
-    ScopedTempWorkingDirectory dir;
+TEST_F(ShaderFiles, WithoutContextReadableFilesFailCleanly) {
+    if (glCreateShaderObjectARB) GTEST_SKIP() << "shader-object entry points are loaded in this process";
     writeFile("a.vert", "void main() {}\n");
     writeFile("a.frag", "void main() {}\n");
     CShader shader;
-    testing::internal::CaptureStdout();
-    const bool loaded = shader.load("a.frag", "a.vert");
-    std::fflush(stdout);
-    const std::string out = testing::internal::GetCapturedStdout();
+    bool loaded = true;
+    const std::string out = stdoutOf([&] { loaded = shader.load("a.frag", "a.vert"); });
     EXPECT_FALSE(loaded);
     EXPECT_EQ(out.find("Cannot Load"), std::string::npos);
     EXPECT_NE(out.find("shader objects are not available"), std::string::npos);
