@@ -27,15 +27,10 @@ std::string writeWav(const fs::path& file) {
         for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i)));
     };
     const std::uint32_t dataBytes = 2205 * 4;
-    out << "RIFF";
-    le(36 + dataBytes, 4);
-    out << "WAVEfmt ";
-    le(16, 4);                                         // format chunk size
-    le(1, 2), le(2, 2), le(22050, 4), le(22050 * 4, 4);  // PCM, stereo, rate, byte rate
-    le(4, 2), le(16, 2);                               // block align, bits per sample
-    out << "data";
-    le(dataBytes, 4);
-    out << std::string(dataBytes, '\x10');
+    out << "RIFF", le(36 + dataBytes, 4), out << "WAVE";
+    // PCM, stereo, sample rate, byte rate, 4-byte frames of 16-bit samples.
+    out << "fmt ", le(16, 4), le(1, 2), le(2, 2), le(22050, 4), le(22050 * 4, 4), le(4, 2), le(16, 2);
+    out << "data", le(dataBytes, 4), out << std::string(dataBytes, '\x10');
     return file.string();
 }
 
@@ -60,8 +55,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(SoundManagerTest, VolumesAreLimitedStoredAndApplied) {
-    EXPECT_EQ(manager->getSoundVolume(), 0);
+TEST_F(SoundManagerTest, VolumesAreLimitedAndApplied) {
     manager->setMusicVolume(200);
     manager->setSoundVolume(-5);
     EXPECT_EQ(manager->getMusicVolume(), 128);
@@ -70,6 +64,9 @@ TEST_F(SoundManagerTest, VolumesAreLimitedStoredAndApplied) {
     EXPECT_EQ(Mix_Volume(-1, -1), 0);
 }
 
+// Sounds register themselves when loaded, music pieces only when added; a
+// released piece stops and cannot be played again (a second free of it
+// would abort here, and shows up under valgrind).
 TEST_F(SoundManagerTest, RegistriesPlayOnlyInRangeEntries) {
     CaptureStdout();
     manager->playSound(0, 0);
@@ -78,7 +75,7 @@ TEST_F(SoundManagerTest, RegistriesPlayOnlyInRangeEntries) {
     ASSERT_TRUE(sound.load(wav));
     ASSERT_TRUE(music.load(wav));
     EXPECT_EQ(manager->getSound(0), &sound);
-    EXPECT_EQ(manager->getMusicCount(), 0u) << "music pieces do not register themselves";
+    EXPECT_EQ(manager->getMusicCount(), 0u);
     manager->addMusic(&music);
     manager->playSound(1, -1);
     manager->playSound(-1, -1);
@@ -91,32 +88,24 @@ TEST_F(SoundManagerTest, RegistriesPlayOnlyInRangeEntries) {
     EXPECT_EQ(GetCapturedStdout(), "");
     manager->stopMusic();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
 
-TEST_F(SoundManagerTest, MissingFilesAreReportedAndNotRegistered) {
-    const std::string missing = (dir / "missing.wav").string();
-    CSound sound;
-    CMusic music;
-    CaptureStdout();
-    EXPECT_FALSE(sound.load(missing));
-    EXPECT_FALSE(music.load(missing));
-    EXPECT_EQ(GetCapturedStdout(), "Failed to load sound: " + missing + "Failed to load music: " + missing);
-    EXPECT_EQ(manager->getSoundCount(), 0u);
-    EXPECT_FALSE(sound.play(0));
-}
-
-// A second free would abort here, and shows up under valgrind.
-TEST_F(SoundManagerTest, ReleasedMusicStopsAndIsFreedOnce) {
-    CMusic music;
-    ASSERT_TRUE(music.load(wav));
-    music.play(-1);
+    manager->playMusic(0, -1);
     music.release();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     music.play(-1);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
-TEST_F(SoundManagerTest, DestroyedObjectsLeaveEmptyEntries) {
+TEST_F(SoundManagerTest, OnlyLoadedObjectsAreRegisteredAndDestroyedOnesLeaveEmptyEntries) {
+    const std::string missing = (dir / "missing.wav").string();
+    CSound lost;
+    CMusic lostMusic;
+    CaptureStdout();
+    EXPECT_FALSE(lost.load(missing));
+    EXPECT_FALSE(lostMusic.load(missing));
+    EXPECT_EQ(GetCapturedStdout(), "Failed to load sound: " + missing + "Failed to load music: " + missing);
+    EXPECT_EQ(manager->getSoundCount(), 0u);
+    EXPECT_FALSE(lost.play(0));
     {
         CSound sound;
         CMusic music;
