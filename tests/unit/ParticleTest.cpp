@@ -13,19 +13,18 @@
 namespace {
 constexpr std::uint32_t kSeed = 1234;
 
-// Distinct values of many draws.
-template <typename Draw>
-std::set<float> drawn(Draw draw, int times = 3000) {
-    std::set<float> values;
-    for (int i = 0; i < times; ++i) values.insert(draw());
-    return values;
+void expectVec(const CVector3& v, float x, float y, float z) {
+    EXPECT_FLOAT_EQ(v.x, x);
+    EXPECT_FLOAT_EQ(v.y, y);
+    EXPECT_FLOAT_EQ(v.z, z);
 }
 
-// Installs a utilities object and drives its frame time through the clock.
+// Installs a utilities object whose frame time the test sets.
 class ParticleTest : public testing::Test {
 protected:
     void SetUp() override {
         CUtils::resetFrameClock();
+        EngineClock::setSource([this] { return now; });
         EngineGlobals::utils = &utils;
     }
     void TearDown() override {
@@ -33,12 +32,7 @@ protected:
         EngineClock::setSource({});
         CUtils::resetFrameClock();
     }
-    void setFrameTime(std::uint32_t ms) {
-        EngineClock::setSource([this] { return now; });
-        utils.updateFps();
-        now += ms;
-        utils.updateFps();
-    }
+    void setFrameTime(std::uint32_t ms) { utils.updateFps(), now += ms, utils.updateFps(); }
 
     CUtils utils;
     std::uint32_t now = 5000;
@@ -47,6 +41,11 @@ protected:
 
 TEST(ParticleRandom, RangesCoverMinimumPlusOneToMaximum) {
     CParticleRandom random(kSeed);
+    const auto drawn = [](auto draw) {  // distinct values of many draws
+        std::set<float> values;
+        for (int i = 0; i < 3000; ++i) values.insert(draw());
+        return values;
+    };
     const auto velocities = drawn([&] { return random.axis(0u, 30u, 1000.0f); });
     EXPECT_EQ(velocities.size(), 30u);
     EXPECT_FLOAT_EQ(*velocities.begin(), 0.001f);
@@ -55,8 +54,8 @@ TEST(ParticleRandom, RangesCoverMinimumPlusOneToMaximum) {
     EXPECT_EQ(offsets.size(), 20u);
     EXPECT_FLOAT_EQ(*offsets.begin(), -0.09f);
     EXPECT_FLOAT_EQ(*offsets.rbegin(), 0.10f);
-    const auto lives = drawn([&] { return random.life(1, 14); });
-    EXPECT_EQ(lives, (std::set<float>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(drawn([&] { return random.life(1, 14); }),
+              (std::set<float>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     const auto heights = drawn([&] { return random.height(150.0f, 0.0f); });
     EXPECT_EQ(heights.size(), 150u);
     EXPECT_EQ(*heights.begin(), 1.0f);
@@ -77,12 +76,11 @@ TEST(ParticleRandom, EqualAndDegenerateRanges) {
     EXPECT_EQ(random.height(2.0f, 10.0f), 2.0f);
 }
 
-// The demo's configuration; the second colour call wins.
+// The demo's configuration.
 TEST_F(ParticleTest, FountainSpawnsWithinItsRanges) {
     CParticleSystem fountain;
     fountain.setPosition(56, 20, 0);
     fountain.setLifeRange(1, 14);
-    fountain.setColor(0.1f, 0.1f, 0.1f, 0);
     fountain.setColor(1.0f, 0.4f, 0.0f, 0.0f);
     fountain.setSpawnRangeX(0, 15, 15.0f);
     fountain.setSpawnRangeZ(0, 15, 15.0f);
@@ -105,25 +103,6 @@ TEST_F(ParticleTest, FountainSpawnsWithinItsRanges) {
     }
 }
 
-TEST_F(ParticleTest, UpdateIntegratesForceAndGravityOverFrameTime) {
-    CParticleSystem fountain;
-    fountain.setSpawnRangeX(0, 0, 1.0f);
-    fountain.setSpawnRangeZ(0, 0, 1.0f);
-    fountain.setVelocityRangeY(4, 4, 1.0f);
-    fountain.setLifeRange(20, 20);
-    fountain.setForce(2, 0, 0);
-    fountain.setGravity(2);
-    fountain.emit(1);
-    setFrameTime(500);
-    CParticle& p = *fountain.getParticle(0);
-    fountain.step(p);
-    EXPECT_FLOAT_EQ(p.getVelocity().x, 1.0f);
-    EXPECT_FLOAT_EQ(p.getVelocity().y, 3.0f);
-    EXPECT_FLOAT_EQ(p.getPosition().x, 0.5f);
-    EXPECT_FLOAT_EQ(p.getPosition().y, 1.5f);
-    EXPECT_FLOAT_EQ(p.getLife(), 15.0f);  // 10 per second
-}
-
 // Alpha is the share of the life left, so particles fade out as they age.
 TEST_F(ParticleTest, FadingFollowsTheRemainingShareOfLife) {
     setFrameTime(600);
@@ -139,25 +118,39 @@ TEST_F(ParticleTest, FadingFollowsTheRemainingShareOfLife) {
     EXPECT_EQ(p.getColor()[0], 1.0f);
 }
 
-TEST_F(ParticleTest, DeadParticlesRespawnInPlace) {
+// Force and gravity act over the frame time and life drops by 10 per second;
+// a particle that is dead at the start of a frame respawns in place.
+TEST_F(ParticleTest, StepMovesAgesAndRespawnsDeadParticles) {
     CParticleSystem fountain;
     fountain.setPosition(56, 20, 0);
+    fountain.setSpawnRangeX(0, 0, 1.0f);
+    fountain.setSpawnRangeZ(0, 0, 1.0f);
+    fountain.setVelocityRangeY(4, 4, 1.0f);
+    fountain.setLifeRange(20, 20);
     fountain.setColor(0, 1, 0, 1);
+    fountain.setForce(2, 0, 0);
+    fountain.setGravity(2);
     fountain.emit(1);
-    CParticle* p = fountain.getParticle(0);
-    p->setPosition(500, 500, 500);
-    p->setLife(1);
+    CParticle& p = *fountain.getParticle(0);
+    setFrameTime(500);
+    fountain.step(p);
+    expectVec(p.getVelocity(), 1, 3, 0);
+    expectVec(p.getPosition(), 56.5f, 21.5f, 0);
+    EXPECT_FLOAT_EQ(p.getLife(), 15.0f);
+
+    p.setPosition(500, 500, 500);
+    p.setLife(1);
     setFrameTime(100);
-    fountain.step(*p);  // alive at the start of the frame, 0 after it
-    EXPECT_FLOAT_EQ(p->getLife(), 0.0f);
-    EXPECT_GE(p->getPosition().y, 500.0f);
+    fountain.step(p);  // alive at the start of the frame, 0 after it
+    EXPECT_FLOAT_EQ(p.getLife(), 0.0f);
+    EXPECT_GT(p.getPosition().x, 500.0f);
     setFrameTime(0);
-    fountain.step(*p);
-    EXPECT_EQ(fountain.getParticle(0), p);
-    EXPECT_LT(std::fabs(p->getPosition().x - 56.0f), 0.11f);
-    EXPECT_EQ(p->getPosition().y, 20.0f);
-    EXPECT_GE(p->getLife(), 2.0f);
-    EXPECT_EQ(p->getColor()[1], 1.0f);
+    fountain.step(p);
+    EXPECT_EQ(fountain.getParticleCount(), 1);
+    expectVec(p.getPosition(), 56, 20, 0);
+    expectVec(p.getVelocity(), 0, 4, 0);
+    EXPECT_EQ(p.getLife(), 20.0f);
+    EXPECT_EQ(p.getColor()[1], 1.0f);
 }
 
 TEST_F(ParticleTest, RainDropsStartBetweenBottomAndTop) {
@@ -189,9 +182,7 @@ TEST_F(ParticleTest, RainWrapsAndFalls) {
     drop.setPosition(3, -0.5f, 4);
     setFrameTime(0);
     rain.stepDrop(drop);
-    EXPECT_EQ(drop.getPosition().x, 3.0f);
-    EXPECT_FLOAT_EQ(drop.getPosition().y, 39.5f);
-    EXPECT_EQ(drop.getPosition().z, 4.0f);
+    expectVec(drop.getPosition(), 3, 39.5f, 4);
     drop.setPosition(3, 0.0f, 4);
     rain.stepDrop(drop);
     EXPECT_FLOAT_EQ(drop.getPosition().y, 40.0f);
