@@ -16,6 +16,7 @@
 
 #include "core/EngineClock.h"
 #include "core/EngineGlobals.h"
+#include "core/TextFormat.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/ImageLoading.h"
 
@@ -82,17 +83,9 @@ void glTranslate(const CVector3& v) { glTranslatef(v.x, v.y, v.z); }
 std::string CUtils::format(const char* fmt, ...) const {
     va_list args;
     va_start(args, fmt);
-    va_list sizing;
-    va_copy(sizing, args);
-    const int size = std::vsnprintf(nullptr, 0, fmt, sizing);
-    va_end(sizing);
-    std::string out;
-    if (size > 0) {
-        out.resize(static_cast<size_t>(size));
-        std::vsnprintf(out.data(), out.size() + 1, fmt, args);
-    }
+    std::string text = TextFormat::formatList(fmt, args);
     va_end(args);
-    return out;
+    return text;
 }
 
 void CUtils::updateFps() {
