@@ -17,7 +17,7 @@ std::vector<std::uint8_t> encodeTga(const Image& image) {
         0,              // no image ID
         0,              // no colour map
         2,              // uncompressed true colour
-        0, 0, 0, 0, 0,  // colour map specification
+        0, 0, 0, 0, 0,  // colour map start, length and entry size
         0, 0, 0, 0,     // x and y origin
     };
     putLittle16(out, image.width());
