@@ -1,5 +1,7 @@
 """The parallax demo as a user sees and drives it, under a virtual X server."""
 import os
+import shutil
+import tempfile
 import time
 
 from e2e_support import App, XServer, bin_dir, run_tests
@@ -106,8 +108,25 @@ def test_escape_quits_and_the_log_records_the_camera():
         assert "Init Camera 2D\n" in log.read()
 
 
+def test_missing_images_are_reported_and_the_demo_runs_on():
+    with tempfile.TemporaryDirectory() as workdir:
+        shutil.copytree(os.path.join(ROOT, "shaders"), os.path.join(workdir, "shaders"))
+        with XServer() as x:
+            app = App(x, KAVOR, cwd=workdir)
+            x.wait_for_window("Kavor Engine")
+            for edge in (0, 1023, 512):  # scroll both ways over the empty layers
+                x.xdotool("mousemove", edge, 400)
+                time.sleep(0.5)
+            x.xdotool("key", "Escape")
+            assert app.wait() == 0
+            out = app.output()
+    for name in ("Logo/k3dlogo.png", "scroll/Background03_big_alpha.png", "MousePointer.png"):
+        assert f"Failed to load the image: Data/{name}" in out, out
+
+
 if __name__ == "__main__":
     run_tests([test_first_screen_shows_landscape_title_help_logo_and_pointer,
                test_right_arrow_moves_the_landscape_left_and_the_sky_stays,
                test_pointer_at_the_left_edge_scrolls_the_other_way,
-               test_escape_quits_and_the_log_records_the_camera])
+               test_escape_quits_and_the_log_records_the_camera,
+               test_missing_images_are_reported_and_the_demo_runs_on])
