@@ -7,10 +7,10 @@
 
 #include "core/CUtils.h"
 #include "core/EngineGlobals.h"
-#include "graphics/CShaderManager.h"
 #include "particles/CParticleSystem.h"
 #include "particles/CRainParticlesystem.h"
 #include "scene3d/CCamera.h"
+#include "support/BuiltInShaders.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -29,14 +29,9 @@ const Rgba kGreen{0, 255, 0, 255};
 // An 8 x 8 uncompressed TGA, red on the left half and green on the right.
 std::string writeSplitTexture() {
     const std::string path = testing::TempDir() + "particle_split.tga";
-    std::ofstream file(path, std::ios::binary);
-    const unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 0, 24, 0};
-    file.write(reinterpret_cast<const char*>(header), sizeof header);
-    for (int i = 0; i < 64; ++i) {
-        const bool left = i % 8 < 4;
-        const unsigned char bgr[3] = {0, static_cast<unsigned char>(left ? 0 : 255), static_cast<unsigned char>(left ? 255 : 0)};
-        file.write(reinterpret_cast<const char*>(bgr), 3);
-    }
+    std::string bytes{0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 0, 24, 0};
+    for (int i = 0; i < 64; ++i) bytes += i % 8 < 4 ? std::string("\0\0\xff", 3) : std::string("\0\xff\0", 3);  // BGR
+    std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
 
@@ -105,38 +100,43 @@ protected:
 }  // namespace
 
 // The sprite's size comes from the minimum point size: the configured size
-// less a quarter of the camera distance, never below ten pixels.
+// less a quarter of the camera distance, never below ten pixels. Each sprite
+// shows the whole texture, left to right.
 TEST_F(ParticleDrawTest, PointSpritesTakeTheirSizeFromTheCameraDistance) {
     CParticleSystem fountain;
-    stillFountain(fountain, 1, 0, 0);
+    stillFountain(fountain, 1, 1, 1);
     fountain.setPointSize(31.25f);  // 30 pixels from 5 units away
-    fountain.init(1, "Data/Particle/none.png", true, true);
+    fountain.init(1, writeSplitTexture().c_str(), true, true);
+    ASSERT_NE(fountain.getTexture(), 0u);
     fountain.draw();
-    EXPECT_EQ(TestWindow::pixel(kMid, kMid), kRed);
-    EXPECT_EQ(TestWindow::pixel(kMid + 12, kMid - 12), kRed);
+    expectSplitAround(kMid, kMid - 12, 12);
     EXPECT_EQ(TestWindow::pixel(kMid + 18, kMid), kBlack);
 
-    clear(0.0f);
-    camera.positionCamera(0, 0, 400, 0, 0, 0, 0, 1, 0);  // far away, but the view stays
-    fountain.draw();
-    EXPECT_EQ(TestWindow::pixel(kMid + 3, kMid), kRed);
-    EXPECT_EQ(TestWindow::pixel(kMid + 8, kMid), kBlack);
+    // Further away, while the view stays: 31.25 - 60 / 4 = 16.25 pixels, then the floor.
+    for (const auto& [distance, inside, outside] : {std::array<int, 3>{60, 6, 10}, {400, 3, 8}}) {
+        clear(0.0f);
+        camera.positionCamera(0, 0, static_cast<float>(distance), 0, 0, 0, 0, 1, 0);
+        fountain.draw();
+        expectSplitAround(kMid, kMid, inside);
+        EXPECT_EQ(TestWindow::pixel(kMid + outside, kMid), kBlack) << distance;
+    }
     EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE_ARB));
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));  // the 3D frame goes on
     expectQuadBatchClosed();
 }
 
-// A quad in the xy plane would be edge-on from the side; a billboard is not.
+// A quad in the xy plane would be edge-on from the side; a billboard is not,
+// and shows the whole texture, left to right.
 TEST_F(ParticleDrawTest, BillboardsFaceTheCameraFromAnySide) {
     CParticleSystem fountain;
-    stillFountain(fountain, 1, 0, 0);
-    fountain.init(1, "Data/Particle/none.png", false, true);
+    stillFountain(fountain, 1, 1, 1);
+    fountain.init(1, writeSplitTexture().c_str(), false, true);
     for (const CVector3 eye : {CVector3{0, 0, 5}, CVector3{5, 0, 0}, CVector3{3, 0, -4}}) {
         clear(0.0f);
         lookFrom(eye.x, eye.y, eye.z);
         fountain.draw();
-        EXPECT_EQ(TestWindow::pixel(kMid + kInsideQuad, kMid - kInsideQuad), kRed);
-        EXPECT_EQ(TestWindow::pixel(kMid - kInsideQuad, kMid + kInsideQuad), kRed);
+        expectSplitAround(kMid, kMid - kInsideQuad, kInsideQuad);
+        expectSplitAround(kMid, kMid + kInsideQuad, kInsideQuad);
         EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
         EXPECT_EQ(TestWindow::pixel(kMid, kMid - kOutsideQuad), kBlack);
     }
@@ -158,27 +158,10 @@ TEST_F(ParticleDrawTest, BlendModeFollowsTheAlphaBlendFlag) {
     }
 }
 
-// Each sprite and each quad shows the whole texture, left to right.
-TEST_F(ParticleDrawTest, TexturesSpanEverySpriteAndQuad) {
-    const std::string texture = writeSplitTexture();
-    for (const bool pointSprites : {true, false}) {
-        CParticleSystem fountain;
-        stillFountain(fountain, 1, 1, 1);
-        fountain.setPointSize(31.25f);
-        fountain.init(1, texture.c_str(), pointSprites, true);
-        ASSERT_NE(fountain.getTexture(), 0u);
-        clear(0.0f);
-        fountain.draw();
-        expectSplitAround(kMid, kMid, 10);
-    }
-}
-
 // Drawn through the built-in colour-with-texture program, which is unbound
 // again afterwards.
 TEST_F(ParticleDrawTest, RainDropsAreTexturedAdditiveBillboards) {
-    CShaderManager shaders;
-    shaders.loadBuiltInShaders();
-    EngineGlobals::shaderManager = &shaders;
+    EngineGlobals::shaderManager = BuiltInShaders::get();
     CRainParticlesystem rain;
     rain.setPosition(0, -1, 0);
     rain.setColor(1, 1, 1, 1);
