@@ -95,7 +95,8 @@ protected:
         glBindTexture(GL_TEXTURE_2D, textures.back());
         for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
             glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
-        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T}) glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
+        for (GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T})
+            glTexParameteri(GL_TEXTURE_2D, wrap, GL_CLAMP_TO_EDGE);
         if constexpr (std::is_same_v<Texel, float>) {
             glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, width, height, 0, GL_DEPTH_COMPONENT, GL_FLOAT,
                          data.data());
