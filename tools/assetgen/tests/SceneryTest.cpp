@@ -59,8 +59,7 @@ TEST(Scenery, NeighbouringStripsContinueIntoEachOther) {
     for (const Image& strip : strips())
         for (int x = 100; x < 1000; x += 100) inside = std::max(inside, columnDistance(strip, x, strip, x + 1));
     for (std::size_t i = 0; i + 1 < strips().size(); ++i) {
-        const Image& left = strips()[i];
-        const Image& right = strips()[i + 1];
+        const Image &left = strips()[i], &right = strips()[i + 1];
         EXPECT_LE(std::abs(skyline(left, left.width() - 1) - skyline(right, 0)), 3) << "seam " << i + 1;
         EXPECT_LE(columnDistance(left, left.width() - 1, right, 0), inside * 1.5f) << "seam " << i + 1;
     }
@@ -94,7 +93,7 @@ TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds) {
     ASSERT_EQ(clouds.width(), Scenery::cloudLayerWidth);
     ASSERT_EQ(clouds.height(), Scenery::screenHeight);
     float cover = 0.0f;
-    for (int y = 0; y < clouds.height(); ++y) {
+    for (int y = 0; y < clouds.height(); ++y)
         for (int x = 0; x < clouds.width(); ++x) {
             const float a = clouds.at(x, y).a;
             cover += a;
@@ -104,7 +103,6 @@ TEST(Scenery, CloudLayerKeepsClearOfTheTextAndFadesAtBothEnds) {
                 ASSERT_EQ(a, 0.0f) << x << "," << y;
             }
         }
-    }
     EXPECT_GT(cover, 20000.0f) << "the layer has clouds";
 }
 
@@ -114,16 +112,10 @@ TEST(Scenery, CloudBasesAreShadedAndFadeOutOverSeveralRowsAtARaggedHeight) {
     // base does not run level along a cloud, and it is greyer than the
     // sunlit top above it.
     const Image& clouds = cloudLayer();
-    int columns = 0;
-    int abrupt = 0;
-    float steepest = 0.0f;
-    float shading = 0.0f;
-    int previousBase = -1;
-    int level = 0;
-    int longestLevel = 0;
+    int columns = 0, abrupt = 0, previousBase = -1, level = 0, longestLevel = 0;
+    float steepest = 0.0f, shading = 0.0f;
     for (int x = 0; x < clouds.width(); ++x) {
-        int top = -1;
-        int base = -1;
+        int top = -1, base = -1;
         for (int y = 0; y < clouds.height(); ++y) {
             if (clouds.at(x, y).a < 0.8f) continue;
             if (top < 0) top = y;
