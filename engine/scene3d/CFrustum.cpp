@@ -26,7 +26,8 @@ void CFrustum::normalizePlane(Planes& table, int side) {
     Plane& plane = table.at(static_cast<std::size_t>(side));
     const float length = std::sqrt(plane[A] * plane[A] + plane[B] * plane[B] + plane[C] * plane[C]);
     // A degenerate plane (for example from an all-zero projection) would turn
-    // into NaNs that make every test below answer "visible".
+    // into NaNs, on which the point and sphere tests answer "visible" and the
+    // cube and box tests "outside".
     if (length == 0.0f) return;
     for (float& coefficient : plane) coefficient /= length;
 }
