@@ -48,9 +48,7 @@ TEST(Image, QuantisationRoundsAndClamps) {
 }
 
 TEST(Noise, IsAFunctionOfSeedAndPositionOnly) {
-    const Noise a(7);
-    const Noise b(7);
-    const Noise c(8);
+    const Noise a(7), b(7), c(8);
     int differing = 0;
     for (int i = 0; i < 50; ++i) {
         const float x = static_cast<float>(i) * 0.37f - 5.0f;

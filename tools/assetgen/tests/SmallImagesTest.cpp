@@ -8,12 +8,9 @@
 
 namespace {
 
-bool isPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
-
-// The texture loader rescales other sizes, which blurs small pictures.
+// Power-of-two sides: the texture loader rescales other sizes, which blurs small pictures.
 void expectLoaderKeepsSize(const Image& image) {
-    EXPECT_TRUE(isPowerOfTwo(image.width())) << image.width();
-    EXPECT_TRUE(isPowerOfTwo(image.height())) << image.height();
+    for (const int side : {image.width(), image.height()}) EXPECT_TRUE(side > 0 && (side & (side - 1)) == 0) << side;
 }
 
 float inkIn(const Image& image, int x0, int y0, int x1, int y1) {
