@@ -25,7 +25,6 @@ TEST(Vectors, OperatorsKeepOperandsAndNormalizeGuardsZero) {
     CVector2 c = a + b;
     c *= 2;
     c -= a;
-    EXPECT_EQ(a.y + b.y, 2);
     EXPECT_EQ(c.x, 5);
     EXPECT_EQ(c.y, 1);
     CVector2 zero2;
@@ -52,7 +51,6 @@ TEST(Vectors, OperatorsKeepOperandsAndNormalizeGuardsZero) {
 TEST(Vectors, FreeFunctions) {
     const CVector3 a(1, 2, 3), b(-2, 0, 5);
     expectVec(cross(a, b), 10, -11, 4);
-    expectVec(cross(CVector3(1, 0, 0), CVector3(0, 1, 0)), 0, 0, 1);
     EXPECT_FLOAT_EQ(dot(a, b), 13);
     EXPECT_FLOAT_EQ(distance(a, b), std::sqrt(17.0f));
     expectVec(subtract(a, b), 3, 2, -2);
