@@ -254,6 +254,12 @@ void CUtils::drawAxes() {
     glEnd();
 }
 
+std::uint32_t CUtils::loadTexture(const std::string& path) { return ImageLoading::loadTexture(path); }
+
+std::uint32_t CUtils::loadBmpTexture(const std::string& path) { return ImageLoading::loadBmpTexture(path); }
+
+ImageData CUtils::loadImageData(const std::string& path) { return ImageLoading::loadImageData(path); }
+
 void CUtils::swapBytes(std::uint8_t& a, std::uint8_t& b) { std::swap(a, b); }
 
 void CUtils::computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc, const CVector2& ta,
@@ -269,9 +275,3 @@ void CUtils::computeTangentSpace(const CVector3& pa, const CVector3& pb, const C
     tangent = tangentAxis(e1, e2, d1.y, d2.y, sign);
     binormal = tangentAxis(e1, e2, d1.x, d2.x, sign);
 }
-
-std::uint32_t CUtils::loadTexture(const std::string& path) { return ImageLoading::loadTexture(path); }
-
-std::uint32_t CUtils::loadBmpTexture(const std::string& path) { return ImageLoading::loadBmpTexture(path); }
-
-ImageData CUtils::loadImageData(const std::string& path) { return ImageLoading::loadImageData(path); }

@@ -51,13 +51,6 @@ public:
     // Red x, green y and blue z axes of length 10; leaves the colour blue.
     virtual void drawAxes();
 
-    virtual void swapBytes(std::uint8_t& a, std::uint8_t& b);
-    // Tangent and binormal of a textured triangle. A degenerate texture
-    // mapping leaves both outputs untouched.
-    virtual void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc,
-                                     const CVector2& ta, const CVector2& tb, const CVector2& tc,
-                                     CVector3& tangent, CVector3& binormal);
-
     // Image files to mipmapped OpenGL texture names (0 when unreadable):
     // ".bmp"/".pcx" in the path select the engine's readers, anything else
     // SDL_image.
@@ -67,6 +60,13 @@ public:
     // A BMP file read through SDL as R, G, B rows bottom first; empty when
     // it cannot be read.
     virtual ImageData loadImageData(const std::string& path);
+
+    virtual void swapBytes(std::uint8_t& a, std::uint8_t& b);
+    // Tangent and binormal of a textured triangle. A degenerate texture
+    // mapping leaves both outputs untouched.
+    virtual void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc,
+                                     const CVector2& ta, const CVector2& tb, const CVector2& tc,
+                                     CVector3& tangent, CVector3& binormal);
 
     // The frame clock is shared by the whole process; this puts it back to
     // its start-up state (as if updateFps had never run).
