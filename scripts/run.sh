@@ -11,22 +11,23 @@ if [ -n "${DISPLAY:-}" ]; then
   exec build/bin/kavor
 fi
 
-display=":$(( (RANDOM % 400) + 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$displayfile")"
 
-SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} build/bin/kavor &
+SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} stdbuf -oL build/bin/kavor &
 app=$!
 sleep 5
 xdotool mousemove 512 384
 sleep 1
 import -window root screenshot.png
-echo "Saved a screenshot of the running demo to screenshot.png"
+printf "\nSaved a screenshot of the running demo to screenshot.png\n"
 xdotool key Escape
 status=0
 wait $app || status=$?
-echo "The demo exited with status $status"
+printf "\nThe demo exited with status %s\n" "$status"
 exit $status

@@ -2,7 +2,6 @@
 under test, real input through xdotool, and screenshots read back as pixels."""
 import argparse
 import os
-import random
 import subprocess
 import sys
 import tempfile
@@ -25,33 +24,21 @@ class XServer:
         self.display = None
 
     def __enter__(self):
-        for _ in range(20):
-            number = random.randint(200, 900)
-            if os.path.exists(f"/tmp/.X{number}-lock"):
-                continue
-            self.display = f":{number}"
-            self.proc = subprocess.Popen(
-                # -noreset: by default the server resets when its last client
-                # leaves (the readiness probe below), refusing connections
-                # for a moment just as the application under test starts.
-                ["Xvfb", self.display, "-screen", "0", self.size, "-nolisten", "tcp",
-                 "-noreset"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            if self._wait_ready():
-                return self
-            self.proc.kill()
+        # Xvfb picks a free display itself and writes its number once it is
+        # ready, so parallel runs never collide on a display.
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp",
+             "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as numbers:
+            number = numbers.readline().strip()
+        if not number:
             self.proc.wait()
-        raise RuntimeError("could not start Xvfb")
-
-    def _wait_ready(self):
-        for _ in range(100):
-            if self.proc.poll() is not None:
-                return False
-            if subprocess.run(["xdpyinfo"], env=self.env(), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0:
-                return True
-            time.sleep(0.05)
-        return False
+            raise RuntimeError("could not start Xvfb")
+        self.display = f":{number}"
+        return self
 
     def __exit__(self, *exc):
         self.proc.terminate()
