@@ -47,6 +47,10 @@ void CGameManager::moveDown() {
     update();
 }
 
+void CGameManager::draw() {
+    field->draw();
+}
+
 void CGameManager::steer(bool left, bool right, bool up, bool down) {
     if (left + right + up + down != 1) return;
     if (left) {

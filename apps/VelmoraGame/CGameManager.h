@@ -22,6 +22,8 @@ public:
     virtual void moveRight();
     virtual void moveUp();
     virtual void moveDown();
+    // Draws the field at the current raster position.
+    virtual void draw();
 
     // One frame of arrow keys: moves only when exactly one arrow is held.
     void steer(bool left, bool right, bool up, bool down);

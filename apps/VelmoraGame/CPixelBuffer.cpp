@@ -1,5 +1,7 @@
 #include "CPixelBuffer.h"
 
+#include <GL/glew.h>
+
 #include <cmath>
 #include <iostream>
 #include <stdexcept>
@@ -53,6 +55,23 @@ CPixelBuffer::Rgb CPixelBuffer::getPixel(std::uint32_t x, std::uint32_t y) const
     if (x >= width || y >= height) throw std::out_of_range("pixel outside the field");
     const std::size_t at = offset(x, y);
     return {pixels[at], pixels[at + 1], pixels[at + 2]};
+}
+
+void CPixelBuffer::draw() const {
+    glPushAttrib(GL_ENABLE_BIT);
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    // Textured or depth-tested, drawn pixels would take the texture's or the
+    // depth buffer's say; the field's rows carry no padding.
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glDrawPixels(static_cast<GLsizei>(width), static_cast<GLsizei>(height), GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glPopClientAttrib();
+    glPopAttrib();
 }
 
 std::uint32_t CPixelBuffer::toIndex(float coordinate) {

@@ -9,8 +9,8 @@
 class CLineHead;
 
 // The playing field: an RGB image in main memory, rows from y = 0 (bottom)
-// upwards, and the fills that claim the areas the trail encloses. Knows
-// nothing of OpenGL: whoever draws it hands getPixels() to glDrawPixels.
+// upwards, and the fills that claim the areas the trail encloses. Only draw()
+// touches OpenGL; everything else works without a window.
 class CPixelBuffer {
 public:
     struct Rgb {
@@ -41,6 +41,10 @@ public:
     // Coordinates truncate towards zero; negative ones land on row/column 0.
     virtual void setPixel(const CVector2& position, std::uint8_t red, std::uint8_t green,
                           std::uint8_t blue);
+    // Draws the field with its bottom-left corner at the current raster
+    // position, pixel for pixel, whatever texturing, depth or blending state
+    // the rest of the frame left switched on.
+    virtual void draw() const;
     virtual void fillRows(const CLine& trail, const CLineHead& head);
     virtual void fillColumns(const CLine& trail, const CLineHead& head);
     // Paints every trail point FREE, then empties the trail.

@@ -48,26 +48,9 @@ void VelmoraGameMain::render() {
     glLoadIdentity();
     EngineGlobals::engine->render();
     glRasterPos2i(50, 700);
-    drawField(game->getField());
+    game->draw();
     EngineGlobals::graphicsCore->begin2D();
     logo->draw();
     EngineGlobals::graphicsCore->end2D();
     SDL_GL_SwapBuffers();
-}
-
-void VelmoraGameMain::drawField(const CPixelBuffer& field) {
-    glPushAttrib(GL_ENABLE_BIT);
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    // Textured or depth-tested, drawn pixels would take the texture's or the
-    // depth buffer's say; the field's rows carry no padding.
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_LIGHTING);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glDrawPixels(static_cast<GLsizei>(field.getWidth()), static_cast<GLsizei>(field.getHeight()),
-                 GL_RGB, GL_UNSIGNED_BYTE, field.getPixels().data());
-    glPopClientAttrib();
-    glPopAttrib();
 }

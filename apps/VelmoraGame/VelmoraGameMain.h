@@ -15,11 +15,6 @@ public:
     virtual void run();
     virtual void render();
 
-    // Draws the field with its bottom-left corner at the current raster
-    // position, pixel for pixel, whatever texturing, depth or blending state
-    // the rest of the frame left switched on.
-    static void drawField(const CPixelBuffer& field);
-
 private:
     std::unique_ptr<CTexture> logo;
     std::unique_ptr<CGameManager> game;

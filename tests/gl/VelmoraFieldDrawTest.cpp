@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "VelmoraGame/VelmoraGameMain.h"
+#include "VelmoraGame/CPixelBuffer.h"
 #include "support/TestWindow.h"
 
 // The field lands pixel for pixel above the raster position, row 0 at the
@@ -30,7 +30,7 @@ TEST(VelmoraFieldDraw, DrawsTheFieldUpwardsFromTheRasterPosition) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 
     glRasterPos2i(50, 100);
-    VelmoraGameMain::drawField(field);
+    field.draw();
 
     using Rgba = std::array<std::uint8_t, 4>;
     const auto rgba = [](CPixelBuffer::Rgb c) { return Rgba{c.red, c.green, c.blue, 255}; };
