@@ -27,7 +27,3 @@ void CMusic::release() { music.reset(); }
 void CMusic::play(int loops) {
     if (music) Mix_PlayMusic(music.get(), loops);
 }
-
-bool CMusic::isLoaded() const { return music != nullptr; }
-
-const std::string& CMusic::getPath() const { return path; }

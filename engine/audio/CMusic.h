@@ -20,9 +20,6 @@ public:
     virtual void release();
     virtual void play(int loops);
 
-    bool isLoaded() const;
-    const std::string& getPath() const;
-
 private:
     struct MusicDeleter {
         void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }

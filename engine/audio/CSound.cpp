@@ -34,7 +34,3 @@ bool CSound::play(int loops) {
     std::printf("Error: %s\n", SDL_GetError());
     return false;
 }
-
-bool CSound::isLoaded() const { return chunk != nullptr; }
-
-const std::string& CSound::getPath() const { return path; }

@@ -22,9 +22,6 @@ public:
     // Returns whether the sound started; a failure is reported on the console.
     virtual bool play(int loops);
 
-    bool isLoaded() const;
-    const std::string& getPath() const;
-
 private:
     struct ChunkDeleter {
         void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
