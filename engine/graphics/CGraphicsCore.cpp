@@ -174,7 +174,7 @@ void CGraphicsCore::showCursor(bool show) { SDL_ShowCursor(show ? 1 : 0); }
 void CGraphicsCore::setCursor(const std::string& path) {
     cursorTexture = std::make_unique<CTexture>(path);
     customCursor = true;
-    currentCursor = cursorTexture.get();
+    moveCursorCurrent = false;
     SDL_ShowCursor(0);
 }
 
@@ -189,7 +189,9 @@ void CGraphicsCore::setCursors(const std::string& path, const std::string& moveP
 }
 
 void CGraphicsCore::drawCursor() {
-    CTexture* image = hasMoveCursor ? currentCursor : cursorTexture.get();
+    // The current cursor is chosen by field, not by object, so an image
+    // loaded or replaced after useMoveCursor is the one drawn.
+    CTexture* image = hasMoveCursor && moveCursorCurrent ? moveCursorTexture.get() : cursorTexture.get();
     if (!image || !EngineGlobals::eventManager)
         return;
     const CEventManager& events = *EngineGlobals::eventManager;
@@ -197,9 +199,7 @@ void CGraphicsCore::drawCursor() {
                   0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void CGraphicsCore::useMoveCursor(bool moving) {
-    currentCursor = moving ? moveCursorTexture.get() : cursorTexture.get();
-}
+void CGraphicsCore::useMoveCursor(bool moving) { moveCursorCurrent = moving; }
 
 const char* CGraphicsCore::getRenderer() const { return glText(GL_RENDERER); }
 const char* CGraphicsCore::getVendor() const { return glText(GL_VENDOR); }

@@ -101,7 +101,7 @@ private:
     sShadowTypes shadowType = SHADOW_VOLUMES;
     std::unique_ptr<CTexture> cursorTexture;
     std::unique_ptr<CTexture> moveCursorTexture;
-    CTexture* currentCursor = nullptr;  // one of the two above
+    bool moveCursorCurrent = false;  // the current cursor is the move cursor, not the ordinary one
     bool customCursor = false;
     bool hasMoveCursor = false;
     SDL_Surface* surface = nullptr;

@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <array>
 #include <cmath>
+#include <string>
 
+#include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
+#include "input/CEventManager.h"
+#include "support/BuiltInShaders.h"
+#include "support/ImageMagick.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -32,6 +39,16 @@ void drawPoint(float x, float y) {
     glBegin(GL_POINTS);
     glVertex2f(x + 0.5f, y + 0.5f);
     glEnd();
+}
+
+// A 4 x 4 BMP file of one colour (0xRRGGBB); returns its path.
+std::string solidBmp(const std::string& name, Uint32 rgb) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 24, 0xFF0000, 0x00FF00, 0x0000FF, 0);
+    SDL_FillRect(s, nullptr, rgb);
+    const std::string path = ImageMagick::tempDir() + "/" + name;
+    SDL_SaveBMP(s, path.c_str());
+    SDL_FreeSurface(s);
+    return path;
 }
 
 int stackDepth(GLenum which) {
@@ -86,6 +103,41 @@ TEST(GraphicsCore2D, WireframeTogglesAndRestoresFill) {
     core.setWireframe(false);
     EXPECT_FALSE(core.isWireframe());
     EXPECT_EQ(fillAndProbe(), 255);
+}
+
+// The move cursor is shown while a drag asks for it and a second image
+// exists; an image loaded or replaced after the drag began is the one drawn.
+TEST(GraphicsCoreCursor, DrawsTheImageCurrentAtDrawingTime) {
+    CGraphicsCore& core = openCore(true);
+    CEventManager events;  // the pointer stays at (0, 0)
+    EngineGlobals::eventManager = &events;
+    EngineGlobals::shaderManager = BuiltInShaders::get();
+    testing::internal::CaptureStdout();
+    auto shown = [&] {
+        core.begin2D();
+        glLoadIdentity();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        core.drawCursor();
+        const auto p = TestWindow::pixel(2, 2);
+        return std::array<int, 3>{p[0], p[1], p[2]};
+    };
+    const std::array<int, 3> red{255, 0, 0}, green{0, 255, 0}, blue{0, 0, 255};
+    core.setCursor(solidBmp("red.bmp", 0xFF0000));
+    core.useMoveCursor(true);
+    EXPECT_EQ(shown(), red) << "no second image yet";
+    core.setMoveCursor(solidBmp("green.bmp", 0x00FF00));
+    EXPECT_EQ(shown(), green);
+    core.useMoveCursor(false);
+    EXPECT_EQ(shown(), red);
+    core.useMoveCursor(true);
+    core.setCursors(solidBmp("red2.bmp", 0xFF0000), solidBmp("green2.bmp", 0x00FF00));
+    EXPECT_EQ(shown(), red) << "new images start with the ordinary cursor";
+    core.useMoveCursor(true);
+    core.setMoveCursor(solidBmp("blue.bmp", 0x0000FF));  // replaces the image being shown
+    EXPECT_EQ(shown(), blue);
+    testing::internal::GetCapturedStdout();
+    EngineGlobals::eventManager = nullptr;
+    EngineGlobals::shaderManager = nullptr;
 }
 
 TEST(GraphicsCore3D, ZeroHeightIsTakenAsOne) {
