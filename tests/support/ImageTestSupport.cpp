@@ -1,9 +1,12 @@
 #include "support/ImageTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include "graphics/CTGALoader.h"
 #include "graphics/TextureImage.h"
 #include "graphics/bmp.h"
 #include "graphics/pcx.h"
+#include "support/ImageMagick.h"
 
 namespace {
 // Rows bottom first with `channels` bytes per pixel -> rows top first, RGBA.
@@ -62,4 +65,13 @@ Bytes& Bytes::fill(std::size_t n, unsigned v) {
 Bytes& Bytes::raw(const std::vector<std::uint8_t>& v) {
     data.insert(data.end(), v.begin(), v.end());
     return *this;
+}
+
+void expectDecodesLikeImageMagick(const std::string& kind, const std::string& name,
+                                  const std::vector<std::uint8_t>& file) {
+    const EngineDecode got = engineDecode(kind, file);
+    ASSERT_TRUE(got.ok) << got.message;
+    ImageMagick::Reference ref;
+    ASSERT_TRUE(ImageMagick::reference(ImageMagick::writeFile(name, file), ref));
+    EXPECT_EQ(got.rgba, ref.rgba) << name;
 }

@@ -17,6 +17,12 @@ struct EngineDecode {
 // kind is "tga", "bmp" or "pcx".
 EngineDecode engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes);
 
+// Decodes a hand-made file with the engine and with ImageMagick (saved as
+// `name`, whose extension tells ImageMagick the format) and expects the same
+// pixels.
+void expectDecodesLikeImageMagick(const std::string& kind, const std::string& name,
+                                  const std::vector<std::uint8_t>& file);
+
 // Little helpers to write binary files by hand.
 struct Bytes {
     std::vector<std::uint8_t> data;

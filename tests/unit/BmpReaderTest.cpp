@@ -26,14 +26,6 @@ const std::vector<std::uint32_t> kPalette16 = {0x000000, 0x800000, 0x008000, 0x8
                                                0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                                0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
-void expectLikeImageMagick(const std::string& name, const std::vector<std::uint8_t>& file) {
-    const EngineDecode got = engineDecode("bmp", file);
-    ASSERT_TRUE(got.ok) << got.message;
-    ImageMagick::Reference ref;
-    ASSERT_TRUE(ImageMagick::reference(ImageMagick::writeFile(name, file), ref));
-    EXPECT_EQ(got.rgba, ref.rgba) << name;
-}
-
 std::string failure(const std::vector<std::uint8_t>& file) {
     TextureImage image;
     std::string error;
@@ -47,10 +39,10 @@ std::string failure(const std::vector<std::uint8_t>& file) {
 // nibbles, literal runs with and without padding, end of line, a jump),
 // 8-bit runs spilling into the next row, rows stored top first, 32 bits.
 TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
-    expectLikeImageMagick("rle4.bmp", bmpFile(9, 4, 4, 2, kPalette16,
+    expectDecodesLikeImageMagick("bmp", "rle4.bmp", bmpFile(9, 4, 4, 2, kPalette16,
                                               {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 0, 5, 0x67, 0x89, 0xA0, 0, 2, 0xBB,
                                                0, 2, 2, 1, 3, 0xCD, 0, 0, 0, 0, 0, 1}));
-    expectLikeImageMagick("rle8.bmp", bmpFile(7, 4, 8, 1, kPalette16,
+    expectDecodesLikeImageMagick("bmp", "rle8.bmp", bmpFile(7, 4, 8, 1, kPalette16,
                                               {3, 4, 0, 3, 9, 10, 11, 0, 0, 0, 12, 7, 0, 4, 1, 2, 3, 4, 0, 2, 1, 0,
                                                2, 15, 0, 0, 0, 0, 0, 0, 0, 1}));
     std::vector<std::uint8_t> topDown, bgrx;
@@ -61,8 +53,8 @@ TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
     }
     for (unsigned i = 0; i < 6; ++i)
         bgrx.insert(bgrx.end(), {std::uint8_t(i * 40), std::uint8_t(200 - i * 30), std::uint8_t(i * 7), 255});
-    expectLikeImageMagick("topdown.bmp", bmpFile(3, -3, 24, 0, {}, topDown));
-    expectLikeImageMagick("bgrx.bmp", bmpFile(3, 2, 32, 0, {}, bgrx));
+    expectDecodesLikeImageMagick("bmp", "topdown.bmp", bmpFile(3, -3, 24, 0, {}, topDown));
+    expectDecodesLikeImageMagick("bmp", "bgrx.bmp", bmpFile(3, 2, 32, 0, {}, bgrx));
 }
 
 // Values from the file never lead outside a buffer: indices beyond the
