@@ -48,9 +48,11 @@ Engine::~Engine() {
 
 template <typename T>
 void Engine::createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
-                         T*& slot, const char* done) {
+                         T*& slot, const char* done, void (Engine::*prepare)()) {
     std::printf("%s", announcement);
     std::fflush(stdout);
+    if (prepare)
+        (this->*prepare)();
     try {
         owner = std::make_unique<T>();
     } catch (const std::bad_alloc&) {
@@ -70,10 +72,8 @@ void Engine::initialize() {
                 EngineGlobals::fontManager);
     createStage("Initialize Texture Manager...", "Unable to initialize Texture Manager Core!\n",
                 textureManager, EngineGlobals::textureManager);
-    std::printf("Initialize Event Manager...");
-    initEventThread();
-    createStage("", "Unable to initialize Engine Event Manager Core!\n", eventManager,
-                EngineGlobals::eventManager);
+    createStage("Initialize Event Manager...", "Unable to initialize Engine Event Manager Core!\n",
+                eventManager, EngineGlobals::eventManager, "done.\n", &Engine::initEventThread);
     createStage("Initialize Sound Manager...", "Unable to initialize Sound Manager Core!\n", soundManager,
                 EngineGlobals::soundManager);
     createStage("Initialize the Camera...", "Unable to initialize the Camera Unit!\n", camera,
@@ -86,29 +86,27 @@ void Engine::initialize() {
                 "done.\n\n");
 }
 
+namespace {
+template <typename T>
+void release(std::unique_ptr<T>& owner, T*& slot) {
+    slot = nullptr;
+    owner.reset();
+}
+}  // namespace
+
 void Engine::releaseManagers() {
     // Reverse creation order: the logger writes its last line, textures go
     // while the OpenGL context still exists, the graphics core quits SDL last.
-    EngineGlobals::logger = nullptr;
-    logger.reset();
-    EngineGlobals::shaderManager = nullptr;
-    shaderManager.reset();
-    EngineGlobals::cameraManager = nullptr;
-    cameraManager.reset();
-    EngineGlobals::camera = nullptr;
-    camera.reset();
-    EngineGlobals::soundManager = nullptr;
-    soundManager.reset();
-    EngineGlobals::eventManager = nullptr;
-    eventManager.reset();
-    EngineGlobals::textureManager = nullptr;
-    textureManager.reset();
-    EngineGlobals::fontManager = nullptr;
-    fontManager.reset();
-    EngineGlobals::utils = nullptr;
-    utils.reset();
-    EngineGlobals::graphicsCore = nullptr;
-    graphicsCore.reset();
+    release(logger, EngineGlobals::logger);
+    release(shaderManager, EngineGlobals::shaderManager);
+    release(cameraManager, EngineGlobals::cameraManager);
+    release(camera, EngineGlobals::camera);
+    release(soundManager, EngineGlobals::soundManager);
+    release(eventManager, EngineGlobals::eventManager);
+    release(textureManager, EngineGlobals::textureManager);
+    release(fontManager, EngineGlobals::fontManager);
+    release(utils, EngineGlobals::utils);
+    release(graphicsCore, EngineGlobals::graphicsCore);
 }
 
 void Engine::render() {

@@ -23,9 +23,11 @@ public:
     virtual bool createWindow(int width, int height, int bpp, bool fullscreen, bool mode2D);
 
 private:
+    // Prints the announcement, runs `prepare` if given, creates the manager
+    // into its slot and completes the line.
     template <typename T>
     void createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
-                     T*& slot, const char* done = "done.\n");
+                     T*& slot, const char* done = "done.\n", void (Engine::*prepare)() = nullptr);
     void releaseManagers();
 
     bool showFps = false;
