@@ -3,9 +3,9 @@
 
 // What one kind of file reports: the JSON line for standard output, and the
 // optional dump written on request.
-class Inspection {
+class FileReport {
 public:
-    virtual ~Inspection() = default;
+    virtual ~FileReport() = default;
     virtual std::string json() const = 0;
     // Writes the --dump file; false with error set when it cannot.
     virtual bool dump(const std::string& path, std::string& error) const = 0;

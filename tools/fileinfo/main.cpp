@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "ImageInspection.h"
+#include "ImageReport.h"
 
 namespace {
-using Reader = std::unique_ptr<Inspection> (*)(const std::string& path, std::string& error);
+using Reader = std::unique_ptr<FileReport> (*)(const std::string& path, std::string& error);
 
 struct Kind {
     const char* extension;
@@ -21,9 +21,9 @@ struct Kind {
 
 // File kinds by extension; anything else goes to SDL_image.
 const Kind kKinds[] = {
-    {".tga", &ImageInspection::tga},
-    {".bmp", &ImageInspection::bmp},
-    {".pcx", &ImageInspection::pcx},
+    {".tga", &ImageReport::tga},
+    {".bmp", &ImageReport::bmp},
+    {".pcx", &ImageReport::pcx},
 };
 
 std::string lowerExtension(const std::string& path) {
@@ -42,7 +42,7 @@ Reader readerFor(const std::string& path) {
     for (const Kind& kind : kKinds)
         if (extension == kind.extension)
             return kind.read;
-    return &ImageInspection::sdlImage;
+    return &ImageReport::sdlImage;
 }
 
 int usage() {
@@ -71,11 +71,11 @@ int main(int argc, char** argv) {
     if (file.empty())
         return usage();
     std::string error;
-    const std::unique_ptr<Inspection> inspection = readerFor(file)(file, error);
-    if (!inspection)
+    const std::unique_ptr<FileReport> report = readerFor(file)(file, error);
+    if (!report)
         return failure(error);
-    if (!dumpPath.empty() && !inspection->dump(dumpPath, error))
+    if (!dumpPath.empty() && !report->dump(dumpPath, error))
         return failure(error);
-    std::printf("%s\n", inspection->json().c_str());
+    std::printf("%s\n", report->json().c_str());
     return 0;
 }

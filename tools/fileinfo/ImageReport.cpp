@@ -1,4 +1,4 @@
-#include "ImageInspection.h"
+#include "ImageReport.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -35,16 +35,16 @@ std::string oneLine(std::string text) {
 }
 }  // namespace
 
-ImageInspection::ImageInspection(std::string reader, int width, int height, int channels,
+ImageReport::ImageReport(std::string reader, int width, int height, int channels,
                                  std::vector<std::uint8_t> pixels)
     : reader_(std::move(reader)), width_(width), height_(height), channels_(channels), pixels_(std::move(pixels)) {}
 
-std::string ImageInspection::json() const {
+std::string ImageReport::json() const {
     return TextFormat::format("{\"kind\":\"image\",\"reader\":\"%s\",\"width\":%d,\"height\":%d,\"channels\":%d}",
                               reader_.c_str(), width_, height_, channels_);
 }
 
-bool ImageInspection::dump(const std::string& path, std::string& error) const {
+bool ImageReport::dump(const std::string& path, std::string& error) const {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
     if (!file) {
         error = "cannot write " + path;
@@ -62,14 +62,14 @@ bool ImageInspection::dump(const std::string& path, std::string& error) const {
     return true;
 }
 
-std::unique_ptr<Inspection> ImageInspection::fromEngineImage(const char* reader, TextureImage&& image) {
+std::unique_ptr<FileReport> ImageReport::fromEngineImage(const char* reader, TextureImage&& image) {
     // The engine keeps the bottom row first, as OpenGL wants it.
     PixelConvert::flipRows(image.texels.data(), std::size_t(image.width) * image.components, image.height);
-    return std::make_unique<ImageInspection>(reader, image.width, image.height, image.components,
+    return std::make_unique<ImageReport>(reader, image.width, image.height, image.components,
                                              std::vector<std::uint8_t>(image.texels.begin(), image.texels.end()));
 }
 
-std::unique_ptr<Inspection> ImageInspection::decodeWith(Decoder decoder, const char* reader, const std::string& path,
+std::unique_ptr<FileReport> ImageReport::decodeWith(Decoder decoder, const char* reader, const std::string& path,
                                                         std::string& error) {
     std::vector<std::uint8_t> bytes;
     if (!readFile(path, bytes, error))
@@ -83,7 +83,7 @@ std::unique_ptr<Inspection> ImageInspection::decodeWith(Decoder decoder, const c
     return fromEngineImage(reader, std::move(image));
 }
 
-std::unique_ptr<Inspection> ImageInspection::tga(const std::string& path, std::string& error) {
+std::unique_ptr<FileReport> ImageReport::tga(const std::string& path, std::string& error) {
     std::vector<std::uint8_t> bytes;
     if (!readFile(path, bytes, error))
         return nullptr;
@@ -100,17 +100,17 @@ std::unique_ptr<Inspection> ImageInspection::tga(const std::string& path, std::s
     return fromEngineImage("tga", std::move(image));
 }
 
-std::unique_ptr<Inspection> ImageInspection::bmp(const std::string& path, std::string& error) {
+std::unique_ptr<FileReport> ImageReport::bmp(const std::string& path, std::string& error) {
     return decodeWith([](const std::uint8_t* data, std::size_t size, const std::string& name, TextureImage& image,
                          std::string& message) { return decodeBmp(data, size, name, image, message); },
                       "bmp", path, error);
 }
 
-std::unique_ptr<Inspection> ImageInspection::pcx(const std::string& path, std::string& error) {
+std::unique_ptr<FileReport> ImageReport::pcx(const std::string& path, std::string& error) {
     return decodeWith(&decodePcx, "pcx", path, error);
 }
 
-std::unique_ptr<Inspection> ImageInspection::sdlImage(const std::string& path, std::string& error) {
+std::unique_ptr<FileReport> ImageReport::sdlImage(const std::string& path, std::string& error) {
     std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> surface(IMG_Load(path.c_str()), &SDL_FreeSurface);
     if (!surface) {
         error = oneLine(TextFormat::format("cannot load %s: %s", path.c_str(), IMG_GetError()));
@@ -122,6 +122,6 @@ std::unique_ptr<Inspection> ImageInspection::sdlImage(const std::string& path, s
         error = oneLine(TextFormat::format("cannot convert %s: %s", path.c_str(), SDL_GetError()));
         return nullptr;
     }
-    return std::make_unique<ImageInspection>("sdl_image", surface->w, surface->h, alpha ? 4 : 3, std::move(pixels));
+    return std::make_unique<ImageReport>("sdl_image", surface->w, surface->h, alpha ? 4 : 3, std::move(pixels));
 }
 
