@@ -19,4 +19,11 @@ bool read(const std::string& path, std::vector<std::uint8_t>& out) {
     }
 }
 
+bool readOrReport(const std::string& path, std::vector<std::uint8_t>& out) {
+    if (read(path, out))
+        return true;
+    std::fprintf(stderr, "error: couldn't open \"%s\"!\n", path.c_str());
+    return false;
+}
+
 }  // namespace FileBytes

@@ -7,4 +7,6 @@
 namespace FileBytes {
 // Reads the file at path (binary). False when it cannot be opened or read.
 bool read(const std::string& path, std::vector<std::uint8_t>& out);
+// As read, and says on standard error which file could not be opened.
+bool readOrReport(const std::string& path, std::vector<std::uint8_t>& out);
 }  // namespace FileBytes

@@ -295,10 +295,8 @@ bool decodeBmp(const std::uint8_t* data, std::size_t size, const std::string& na
 TextureImage readBmp(const char* path) {
     TextureImage image;
     std::vector<std::uint8_t> bytes;
-    if (!FileBytes::read(path, bytes)) {
-        std::fprintf(stderr, "error: couldn't open \"%s\"!\n", path);
+    if (!FileBytes::readOrReport(path, bytes))
         return image;
-    }
     std::string error;
     BmpInfo info;
     if (decodeBmp(bytes.data(), bytes.size(), path, image, error, &info))

@@ -194,10 +194,8 @@ bool decodePcx(const std::uint8_t* data, std::size_t size, const std::string& na
 TextureImage readPcx(const char* path) {
     TextureImage image;
     std::vector<std::uint8_t> bytes;
-    if (!FileBytes::read(path, bytes)) {
-        std::fprintf(stderr, "error: couldn't open \"%s\"!\n", path);
+    if (!FileBytes::readOrReport(path, bytes))
         return image;
-    }
     std::string error;
     if (!decodePcx(bytes.data(), bytes.size(), path, image, error))
         std::fputs(error.c_str(), stderr);
