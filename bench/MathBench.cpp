@@ -36,8 +36,8 @@ RawMatrix rawProduct(const RawMatrix& a, const RawMatrix& b) {
     RawMatrix r;
     for (int c = 0; c < 4; ++c)
         for (int row = 0; row < 4; ++row)
-            r[4 * c + row] = a[row] * b[4 * c] + a[4 + row] * b[4 * c + 1] + a[8 + row] * b[4 * c + 2] +
-                             a[12 + row] * b[4 * c + 3];
+            r[4 * c + row] =
+                a[row] * b[4 * c] + a[4 + row] * b[4 * c + 1] + a[8 + row] * b[4 * c + 2] + a[12 + row] * b[4 * c + 3];
     return r;
 }
 

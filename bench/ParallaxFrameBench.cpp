@@ -5,8 +5,8 @@
 // engine's own share).
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 
 #include "Test/testParallax.h"
@@ -38,8 +38,7 @@ void BM_ParallaxFrame(benchmark::State& state) {
     for (auto _ : state)
         app.render();
     const double cpuPerFrame = (threadCpuSeconds() - cpuStart) / static_cast<double>(state.iterations());
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                               benchmark::Counter::kIsRate);
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["main_thread_cpu_ms"] = cpuPerFrame * 1e3;
 }
 BENCHMARK(BM_ParallaxFrame)->Iterations(600)->Unit(benchmark::kMillisecond)->UseRealTime();

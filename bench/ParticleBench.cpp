@@ -6,29 +6,26 @@
 #include <array>
 #include <vector>
 
-#include "core/CUtils.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
 #include "particles/CParticleSystem.h"
+#include "runtime/EngineClock.h"
+#include "runtime/FrameClock.h"
 #include "scene3d/CFrustum.h"
 
 namespace {
 constexpr int kParticles = 10000;
 constexpr int kBoxes = 1000;
 
-// A utilities object whose frame time is 16 ms, installed for the run.
+// A frame time of 16 ms for the run.
 struct FrameTime {
     FrameTime() {
         std::uint32_t now = 1000;
         EngineClock::setSource([&now] { return now; });
-        utils.updateFps();
+        FrameClock::advance();
         now += 16;
-        utils.updateFps();
+        FrameClock::advance();
         EngineClock::setSource({});
-        EngineGlobals::utils = &utils;
     }
-    ~FrameTime() { EngineGlobals::utils = nullptr; }
-    CUtils utils;
+    ~FrameTime() { FrameClock::reset(); }
 };
 
 void BM_FountainUpdate(benchmark::State& state) {
@@ -40,7 +37,8 @@ void BM_FountainUpdate(benchmark::State& state) {
     fountain.setForce(0, 0, 0.1f);
     fountain.emit(kParticles);
     for (auto _ : state) {
-        for (int i = 0; i < kParticles; ++i) fountain.step(*fountain.getParticle(i));
+        for (int i = 0; i < kParticles; ++i)
+            fountain.step(*fountain.getParticle(i));
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kParticles);
@@ -58,7 +56,8 @@ void BM_PlainArrayUpdate(benchmark::State& state) {
     const float gravity[3] = {0, -0.00025f, 0};
     for (auto _ : state) {
         for (Plain& p : particles) {
-            if (p.life <= 0) p.life = 7;
+            if (p.life <= 0)
+                p.life = 7;
             p.alpha = p.life * p.fade;
             for (int k = 0; k < 3; ++k) {
                 p.velocity[k] += (gravity[k] + force[k]) * dt;
@@ -84,7 +83,8 @@ CFrustum sampleFrustum() {
 std::vector<std::array<float, 3>> sampleCentres() {
     std::vector<std::array<float, 3>> centres;
     for (int i = 0; i < kBoxes; ++i)
-        centres.push_back({static_cast<float>(i % 40 - 20), static_cast<float>(i % 17 - 8), static_cast<float>(-i % 120)});
+        centres.push_back(
+            {static_cast<float>(i % 40 - 20), static_cast<float>(i % 17 - 8), static_cast<float>(-i % 120)});
     return centres;
 }
 
@@ -103,7 +103,8 @@ void BM_SphereInFrustum(benchmark::State& state) {
     const CFrustum frustum = sampleFrustum();
     const auto centres = sampleCentres();
     for (auto _ : state)
-        for (const auto& c : centres) benchmark::DoNotOptimize(frustum.sphereInFrustum(c[0], c[1], c[2], 1.7321f));
+        for (const auto& c : centres)
+            benchmark::DoNotOptimize(frustum.sphereInFrustum(c[0], c[1], c[2], 1.7321f));
     state.SetItemsProcessed(state.iterations() * kBoxes);
 }
 BENCHMARK(BM_SphereInFrustum);

@@ -52,8 +52,16 @@ void arrival(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK_TEMPLATE(arrival, VelmoraReferenceScan)
-    ->Name("EdgeArrival/fullScan")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+    ->Name("EdgeArrival/fullScan")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_TEMPLATE(arrival, CPixelBuffer)
-    ->Name("EdgeArrival/indexed")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+    ->Name("EdgeArrival/indexed")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -5,16 +5,16 @@
 
 #include <string>
 
-#include "core/CLogger.h"
 #include "core/Engine.h"
-#include "core/EngineGlobals.h"
-#include "core/Keys.h"
 #include "graphics/CFont.h"
 #include "graphics/CFontManager.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/CTexture.h"
 #include "input/CEventManager.h"
+#include "input/Keys.h"
 #include "particles/CParticleSystem.h"
+#include "runtime/CLogger.h"
+#include "runtime/EngineGlobals.h"
 #include "scene2d/CCamera2D.h"
 #include "scene2d/CCameraManager.h"
 #include "scene2d/CParallaxScroll.h"

@@ -15,7 +15,8 @@ void CGameManager::update() {
         field->clearTrail(trail);
         return;
     }
-    if (!isHeadOnBorder()) return;
+    if (!isHeadOnBorder())
+        return;
     // The trail is kept after a fill, so later fills see it again.
     field->fillRows(trail, head);
     field->fillColumns(trail, head);
@@ -23,9 +24,7 @@ void CGameManager::update() {
     head.setLastBorder(field->getLastBorder());
 }
 
-bool CGameManager::isHeadOnBorder() {
-    return field->isOnBorder(head.getPosition());
-}
+bool CGameManager::isHeadOnBorder() { return field->isOnBorder(head.getPosition()); }
 
 void CGameManager::moveLeft() {
     head.decreaseX();
@@ -47,12 +46,11 @@ void CGameManager::moveDown() {
     update();
 }
 
-void CGameManager::draw() {
-    field->draw();
-}
+void CGameManager::draw() { field->draw(); }
 
 void CGameManager::steer(bool left, bool right, bool up, bool down) {
-    if (left + right + up + down != 1) return;
+    if (left + right + up + down != 1)
+        return;
     if (left) {
         moveLeft();
     } else if (right) {

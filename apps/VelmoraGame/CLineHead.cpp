@@ -5,26 +5,14 @@ void CLineHead::setPosition(int x, int y) {
     savedPosition = position;
 }
 
-void CLineHead::restorePosition() {
-    position = savedPosition;
-}
+void CLineHead::restorePosition() { position = savedPosition; }
 
-void CLineHead::savePosition() {
-    savedPosition = position;
-}
+void CLineHead::savePosition() { savedPosition = position; }
 
-void CLineHead::decreaseX() {
-    position.x -= step;
-}
+void CLineHead::decreaseX() { position.x -= step; }
 
-void CLineHead::increaseX() {
-    position.x += step;
-}
+void CLineHead::increaseX() { position.x += step; }
 
-void CLineHead::decreaseY() {
-    position.y -= step;
-}
+void CLineHead::decreaseY() { position.y -= step; }
 
-void CLineHead::increaseY() {
-    position.y += step;
-}
+void CLineHead::increaseY() { position.y += step; }

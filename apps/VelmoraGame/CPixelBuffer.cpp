@@ -9,13 +9,9 @@
 #include "CLineHead.h"
 
 namespace {
-float& along(CVector2& v, bool xAxis) {
-    return xAxis ? v.x : v.y;
-}
+float& along(CVector2& v, bool xAxis) { return xAxis ? v.x : v.y; }
 
-float along(const CVector2& v, bool xAxis) {
-    return xAxis ? v.x : v.y;
-}
+float along(const CVector2& v, bool xAxis) { return xAxis ? v.x : v.y; }
 
 // True when the head is nearer coordinate 0 than the far edge at `limit`.
 bool nearerZero(float head, std::uint32_t limit) {
@@ -37,22 +33,22 @@ void CPixelBuffer::init(std::uint32_t newWidth, std::uint32_t newHeight) {
     }
 }
 
-void CPixelBuffer::setPixel(std::uint32_t x, std::uint32_t y, std::uint8_t red,
-                            std::uint8_t green, std::uint8_t blue) {
-    if (x >= width || y >= height) return;
+void CPixelBuffer::setPixel(std::uint32_t x, std::uint32_t y, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    if (x >= width || y >= height)
+        return;
     const std::size_t at = offset(x, y);
     pixels[at] = red;
     pixels[at + 1] = green;
     pixels[at + 2] = blue;
 }
 
-void CPixelBuffer::setPixel(const CVector2& position, std::uint8_t red, std::uint8_t green,
-                            std::uint8_t blue) {
+void CPixelBuffer::setPixel(const CVector2& position, std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     setPixel(toIndex(position.x), toIndex(position.y), red, green, blue);
 }
 
 CPixelBuffer::Rgb CPixelBuffer::getPixel(std::uint32_t x, std::uint32_t y) const {
-    if (x >= width || y >= height) throw std::out_of_range("pixel outside the field");
+    if (x >= width || y >= height)
+        throw std::out_of_range("pixel outside the field");
     const std::size_t at = offset(x, y);
     return {pixels[at], pixels[at + 1], pixels[at + 2]};
 }
@@ -68,40 +64,40 @@ void CPixelBuffer::draw() const {
     glDisable(GL_LIGHTING);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glDrawPixels(static_cast<GLsizei>(width), static_cast<GLsizei>(height), GL_RGB, GL_UNSIGNED_BYTE,
-                 pixels.data());
+    glDrawPixels(static_cast<GLsizei>(width), static_cast<GLsizei>(height), GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     glPopClientAttrib();
     glPopAttrib();
 }
 
 std::uint32_t CPixelBuffer::toIndex(float coordinate) {
     // Clamped at both ends: converting a float outside the integer range is undefined.
-    if (!(coordinate > 0.0f)) return 0;
-    if (coordinate >= 4294967296.0f) return UINT32_MAX;
+    if (!(coordinate > 0.0f))
+        return 0;
+    if (coordinate >= 4294967296.0f)
+        return UINT32_MAX;
     return static_cast<std::uint32_t>(coordinate);
 }
 
-void CPixelBuffer::fillRows(const CLine& trail, const CLineHead& head) {
-    fillRows(trail.byRow(height), head);
-}
+void CPixelBuffer::fillRows(const CLine& trail, const CLineHead& head) { fillRows(trail.byRow(height), head); }
 
-void CPixelBuffer::fillColumns(const CLine& trail, const CLineHead& head) {
-    fillColumns(trail.byColumn(width), head);
-}
+void CPixelBuffer::fillColumns(const CLine& trail, const CLineHead& head) { fillColumns(trail.byColumn(width), head); }
 
 void CPixelBuffer::fillRows(const CLine::Buckets& rows, const CLineHead& head) {
     *out << "Fillrectangle...\n";
-    for (const auto& crossings : rows) fillRow(crossings, head);
+    for (const auto& crossings : rows)
+        fillRow(crossings, head);
 }
 
 void CPixelBuffer::fillColumns(const CLine::Buckets& columns, const CLineHead& head) {
     *out << "Fillrectangle...vertically\n";
-    for (const auto& crossings : columns) fillColumn(crossings, head);
+    for (const auto& crossings : columns)
+        fillColumn(crossings, head);
 }
 
 void CPixelBuffer::fillRow(const std::vector<CVector2>& c, const CLineHead& head) {
     const std::size_t n = c.size();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     if (n % 2 == 0) {
         fillPairs(c, Axis::X, CLAIMED);
         return;
@@ -118,7 +114,8 @@ void CPixelBuffer::fillRow(const std::vector<CVector2>& c, const CLineHead& head
     bool filled = false;
     for (std::size_t i = 0;; ++i) {
         *out << "Hitpointok..." << n << '\n';
-        if (i + 1 >= n) break;
+        if (i + 1 >= n)
+            break;
         if (std::fabs(c[i].x - c[i + 1].x) == head.getStep()) {
             filled = false;
         } else {
@@ -126,7 +123,8 @@ void CPixelBuffer::fillRow(const std::vector<CVector2>& c, const CLineHead& head
             filled = true;
         }
     }
-    if (!filled && head.getLastBorder() != lastBorder) fillToEdge(c[n - 1], Axis::X, left, EDGE_CLAIMED);
+    if (!filled && head.getLastBorder() != lastBorder)
+        fillToEdge(c[n - 1], Axis::X, left, EDGE_CLAIMED);
 }
 
 void CPixelBuffer::fillColumn(const std::vector<CVector2>& c, const CLineHead& head) {
@@ -143,7 +141,8 @@ void CPixelBuffer::fillColumn(const std::vector<CVector2>& c, const CLineHead& h
 }
 
 void CPixelBuffer::fillPairs(const std::vector<CVector2>& c, Axis axis, Rgb colour) {
-    for (std::size_t i = 0; i + 1 < c.size(); i += 2) fillSpan(c[i], c[i + 1], axis, colour);
+    for (std::size_t i = 0; i + 1 < c.size(); i += 2)
+        fillSpan(c[i], c[i + 1], axis, colour);
 }
 
 void CPixelBuffer::fillToEdge(const CVector2& crossing, Axis axis, bool towardsZero, Rgb colour) {
@@ -163,15 +162,18 @@ void CPixelBuffer::fillSpan(const CVector2& first, const CVector2& second, Axis 
     CVector2 at = swap ? second : first;
     const float start = along(at, xAxis);
     const float length = along(swap ? first : second, xAxis) - start;
-    if (!(length > 0.0f)) return;
-    if (start < 0.0f) paint(at, colour);
+    if (!(length > 0.0f))
+        return;
+    if (start < 0.0f)
+        paint(at, colour);
     // Counted from the first step inside, so even a huge start stays exact.
     const double firstInside = start < 0.0f ? std::ceil(-static_cast<double>(start)) : 0.0;
     const double base = start + firstInside;
     const std::uint32_t limit = extent(axis);
     for (std::uint64_t k = 0; k <= limit; ++k) {
         const double v = base + static_cast<double>(k);
-        if (!(static_cast<float>(firstInside + static_cast<double>(k)) < length) || v >= limit) break;
+        if (!(static_cast<float>(firstInside + static_cast<double>(k)) < length) || v >= limit)
+            break;
         along(at, xAxis) = static_cast<float>(v);
         paint(at, colour);
     }
@@ -182,7 +184,8 @@ void CPixelBuffer::paint(const CVector2& position, Rgb colour) {
 }
 
 void CPixelBuffer::clearTrail(CLine& trail) {
-    for (const CVector2& p : trail.getPoints()) paint(p, FREE);
+    for (const CVector2& p : trail.getPoints())
+        paint(p, FREE);
     trail.clear();
 }
 

@@ -15,17 +15,15 @@ class CPixelBuffer {
 public:
     struct Rgb {
         std::uint8_t red, green, blue;
-        bool operator==(const Rgb& o) const {
-            return red == o.red && green == o.green && blue == o.blue;
-        }
+        bool operator==(const Rgb& o) const { return red == o.red && green == o.green && blue == o.blue; }
         bool operator!=(const Rgb& o) const { return !(*this == o); }
     };
     static constexpr Rgb FREE{150, 200, 250};
     static constexpr Rgb TRAIL{250, 10, 10};
-    static constexpr Rgb CLAIMED{200, 200, 60};       // row pairs, single crossings
-    static constexpr Rgb EDGE_CLAIMED{20, 200, 60};   // row scan, last crossing to a side
-    static constexpr Rgb COLUMN_PAIR{20, 20, 255};    // column with exactly two crossings
-    static constexpr Rgb COLUMN_PAIRS{120, 80, 80};   // column with four or more
+    static constexpr Rgb CLAIMED{200, 200, 60};      // row pairs, single crossings
+    static constexpr Rgb EDGE_CLAIMED{20, 200, 60};  // row scan, last crossing to a side
+    static constexpr Rgb COLUMN_PAIR{20, 20, 255};   // column with exactly two crossings
+    static constexpr Rgb COLUMN_PAIRS{120, 80, 80};  // column with four or more
 
     // Edge codes left in lastBorder by isOnBorder.
     enum Border { NO_BORDER = -1, LEFT = 0, RIGHT = 1, TOP = 2, BOTTOM = 3 };
@@ -36,11 +34,9 @@ public:
     // Resizes to width x height and paints every pixel FREE.
     virtual void init(std::uint32_t width, std::uint32_t height);
     // Writes nothing outside the field.
-    virtual void setPixel(std::uint32_t x, std::uint32_t y, std::uint8_t red, std::uint8_t green,
-                          std::uint8_t blue);
+    virtual void setPixel(std::uint32_t x, std::uint32_t y, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     // Coordinates truncate towards zero; negative ones land on row/column 0.
-    virtual void setPixel(const CVector2& position, std::uint8_t red, std::uint8_t green,
-                          std::uint8_t blue);
+    virtual void setPixel(const CVector2& position, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
     // Draws the field with its bottom-left corner at the current raster
     // position, pixel for pixel, whatever texturing, depth or blending state
     // the rest of the frame left switched on.

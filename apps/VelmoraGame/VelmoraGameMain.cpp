@@ -4,17 +4,18 @@
 #include <SDL.h>
 
 #include "core/Engine.h"
-#include "core/EngineGlobals.h"
-#include "core/Keys.h"
 #include "graphics/CGraphicsCore.h"
 #include "input/CEventManager.h"
+#include "input/Keys.h"
+#include "runtime/EngineGlobals.h"
 
 bool VelmoraGameMain::init() {
     CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
     graphics.setDepthBits(16);
     graphics.setStencilBits(8);
     graphics.enableAnisotropicFiltering();
-    if (!EngineGlobals::engine->createWindow(1024, 768, 16, false, true)) return false;
+    if (!EngineGlobals::engine->createWindow(1024, 768, 16, false, true))
+        return false;
     graphics.setShadowsEnabled(false);
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);
@@ -34,12 +35,16 @@ void VelmoraGameMain::run() {
     CGraphicsCore& graphics = *EngineGlobals::graphicsCore;
     for (;;) {
         render();
-        game->steer(events.isKeyDown(KEY_ARROW_LEFT), events.isKeyDown(KEY_ARROW_RIGHT),
-                    events.isKeyDown(KEY_ARROW_UP), events.isKeyDown(KEY_ARROW_DOWN));
-        if (!events.hasEvent()) continue;
-        if (events.isKeyDown(KEY_ESCAPE)) return;
-        if (events.isEvent(QUIT)) return;
-        if (events.isKeyDown(KEY_q)) graphics.setWireframe(!graphics.isWireframe());
+        game->steer(events.isKeyDown(KEY_ARROW_LEFT), events.isKeyDown(KEY_ARROW_RIGHT), events.isKeyDown(KEY_ARROW_UP),
+                    events.isKeyDown(KEY_ARROW_DOWN));
+        if (!events.hasEvent())
+            continue;
+        if (events.isKeyDown(KEY_ESCAPE))
+            return;
+        if (events.isEvent(QUIT))
+            return;
+        if (events.isKeyDown(KEY_q))
+            graphics.setWireframe(!graphics.isWireframe());
     }
 }
 

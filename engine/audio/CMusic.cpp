@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "audio/CSoundManager.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 CMusic::~CMusic() {
-    if (EngineGlobals::soundManager) EngineGlobals::soundManager->forgetMusic(this);
+    if (EngineGlobals::soundManager)
+        EngineGlobals::soundManager->forgetMusic(this);
 }
 
 bool CMusic::init(const std::string&) { return true; }
@@ -25,5 +26,6 @@ void CMusic::release() { music.reset(); }
 
 // A piece that fails to start stays silent; SDL_mixer keeps the reason.
 void CMusic::play(int loops) {
-    if (music) Mix_PlayMusic(music.get(), loops);
+    if (music)
+        Mix_PlayMusic(music.get(), loops);
 }

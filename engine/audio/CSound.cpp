@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "audio/CSoundManager.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 CSound::~CSound() {
-    if (EngineGlobals::soundManager) EngineGlobals::soundManager->forgetSound(this);
+    if (EngineGlobals::soundManager)
+        EngineGlobals::soundManager->forgetSound(this);
 }
 
 bool CSound::init(const std::string&) { return true; }
@@ -18,14 +19,16 @@ bool CSound::load(const std::string& file) {
         return false;
     }
     path = file;
-    if (EngineGlobals::soundManager) EngineGlobals::soundManager->addSound(this);
+    if (EngineGlobals::soundManager)
+        EngineGlobals::soundManager->addSound(this);
     return true;
 }
 
 void CSound::release() {}
 
 bool CSound::play(int loops) {
-    if (!chunk) return false;
+    if (!chunk)
+        return false;
     if (!CSoundManager::isDeviceOpen())
         SDL_SetError("Audio device is not open");
     else if (Mix_PlayChannelTimed(-1, chunk.get(), loops, -1) != -1)

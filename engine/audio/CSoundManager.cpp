@@ -8,7 +8,7 @@
 
 #include "audio/CMusic.h"
 #include "audio/CSound.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 namespace {
 constexpr int kFrequency = 22050;
@@ -35,13 +35,16 @@ CSoundManager::CSoundManager() {
 }
 
 CSoundManager::~CSoundManager() {
-    if (deviceOpened) Mix_CloseAudio();
+    if (deviceOpened)
+        Mix_CloseAudio();
     // Sounds outliving the manager must not report to a dead registry.
-    if (EngineGlobals::soundManager == this) EngineGlobals::soundManager = nullptr;
+    if (EngineGlobals::soundManager == this)
+        EngineGlobals::soundManager = nullptr;
 }
 
 void CSoundManager::stopMusic() {
-    if (Mix_PlayingMusic() == 1) Mix_HaltMusic();
+    if (Mix_PlayingMusic() == 1)
+        Mix_HaltMusic();
 }
 
 void CSoundManager::setMusicVolume(int volume) {
@@ -51,7 +54,8 @@ void CSoundManager::setMusicVolume(int volume) {
 
 void CSoundManager::setSoundVolume(int volume) {
     soundVolume = limitVolume(volume);
-    if (isDeviceOpen()) Mix_Volume(-1, soundVolume);
+    if (isDeviceOpen())
+        Mix_Volume(-1, soundVolume);
 }
 
 int CSoundManager::getMusicVolume() const { return musicVolume; }
@@ -63,11 +67,13 @@ void CSoundManager::addSound(CSound* sound) { sounds.push_back(sound); }
 void CSoundManager::addMusic(CMusic* music) { musics.push_back(music); }
 
 void CSoundManager::playMusic(int index, int loops) {
-    if (CMusic* music = getMusic(index)) music->play(loops);
+    if (CMusic* music = getMusic(index))
+        music->play(loops);
 }
 
 void CSoundManager::playSound(int index, int loops) {
-    if (CSound* sound = getSound(index)) sound->play(loops);
+    if (CSound* sound = getSound(index))
+        sound->play(loops);
 }
 
 std::size_t CSoundManager::getSoundCount() const { return sounds.size(); }

@@ -14,31 +14,13 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
-#include "core/TextFormat.h"
+#include "bytes/TextFormat.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/ImageLoading.h"
+#include "runtime/EngineGlobals.h"
+#include "runtime/FrameClock.h"
 
 namespace {
-
-// The frame clock is one per process: every CUtils sees the same timeline.
-// Times are kept as whole ticks so differences stay exact however long the
-// program runs (float seconds lose whole frames after a few hours) and wrap
-// correctly when the 32-bit tick counter does.
-struct FrameClock {
-    std::uint32_t lastFrameTicks = 0;
-    std::uint32_t lastSecondTicks = 0;
-    int frameCounter = 0;
-    std::string fpsText;
-};
-
-FrameClock& frameClock() {
-    static FrameClock clock;
-    return clock;
-}
-
-constexpr std::uint32_t kTicksPerSecond = 1000;
 
 struct XmlEntity {
     char plain;
@@ -89,28 +71,20 @@ std::string CUtils::format(const char* fmt, ...) const {
 }
 
 void CUtils::updateFps() {
-    FrameClock& clock = frameClock();
-    const std::uint32_t now = EngineClock::ticks();
-    deltaTime = static_cast<float>(now - clock.lastFrameTicks) / kTicksPerSecond;
-    clock.lastFrameTicks = now;
-    ++clock.frameCounter;
-    if (now - clock.lastSecondTicks <= kTicksPerSecond)
+    const FrameClock::Tick tick = FrameClock::advance();
+    deltaTime = tick.deltaTime;
+    if (!tick.secondPassed)
         return;
-    clock.lastSecondTicks = now;
-    fps = clock.frameCounter;
-    clock.fpsText = format(" Current FPS: %d", fps);
+    fps = tick.fps;
     if (EngineGlobals::graphicsCore)
-        SDL_WM_SetCaption((EngineGlobals::graphicsCore->getCaption() + clock.fpsText).c_str(), "");
-    clock.frameCounter = 0;
+        SDL_WM_SetCaption((EngineGlobals::graphicsCore->getCaption() + FrameClock::fpsText()).c_str(), "");
 }
 
 float CUtils::getDeltaTime() const { return deltaTime; }
 
 int CUtils::getFps() const { return fps; }
 
-std::string CUtils::getFpsText() const { return frameClock().fpsText; }
-
-void CUtils::resetFrameClock() { frameClock() = FrameClock{}; }
+std::string CUtils::getFpsText() const { return FrameClock::fpsText(); }
 
 std::vector<float> CUtils::parseFloatList(const std::string& text) const {
     static const std::string separator = ", ";
@@ -201,12 +175,12 @@ void CUtils::drawCube(const CVector3& position) {
         CVector3 corners[4];  // counter-clockwise seen from outside
     };
     static const Face faces[] = {
-        {{0, 1, 0}, {{-1, 1, -1}, {-1, 1, 1}, {1, 1, 1}, {1, 1, -1}}},          // top
-        {{1, 0.5f, 0}, {{-1, -1, -1}, {1, -1, -1}, {1, -1, 1}, {-1, -1, 1}}},   // bottom
-        {{1, 0, 0}, {{-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}}},          // front
-        {{1, 1, 0}, {{-1, -1, -1}, {-1, 1, -1}, {1, 1, -1}, {1, -1, -1}}},      // back
-        {{0, 0, 1}, {{-1, -1, -1}, {-1, -1, 1}, {-1, 1, 1}, {-1, 1, -1}}},      // left
-        {{1, 0, 1}, {{1, -1, -1}, {1, 1, -1}, {1, 1, 1}, {1, -1, 1}}},          // right
+        {{0, 1, 0}, {{-1, 1, -1}, {-1, 1, 1}, {1, 1, 1}, {1, 1, -1}}},         // top
+        {{1, 0.5f, 0}, {{-1, -1, -1}, {1, -1, -1}, {1, -1, 1}, {-1, -1, 1}}},  // bottom
+        {{1, 0, 0}, {{-1, -1, 1}, {1, -1, 1}, {1, 1, 1}, {-1, 1, 1}}},         // front
+        {{1, 1, 0}, {{-1, -1, -1}, {-1, 1, -1}, {1, 1, -1}, {1, -1, -1}}},     // back
+        {{0, 0, 1}, {{-1, -1, -1}, {-1, -1, 1}, {-1, 1, 1}, {-1, 1, -1}}},     // left
+        {{1, 0, 1}, {{1, -1, -1}, {1, 1, -1}, {1, 1, 1}, {1, -1, 1}}},         // right
     };
     glDisable(GL_TEXTURE_2D);
     glTranslate(position);

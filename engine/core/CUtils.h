@@ -5,7 +5,7 @@
 
 #include "Basic/CVector2.h"
 #include "Basic/CVector3.h"
-#include "core/ImageData.h"
+#include "graphics/ImageData.h"
 
 // The engine's toolbox: the frame clock and frame-rate counter behind
 // time-scaled movement, the text conversions used by the model and XML code,
@@ -64,13 +64,8 @@ public:
     virtual void swapBytes(std::uint8_t& a, std::uint8_t& b);
     // Tangent and binormal of a textured triangle. A degenerate texture
     // mapping leaves both outputs untouched.
-    virtual void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc,
-                                     const CVector2& ta, const CVector2& tb, const CVector2& tc,
-                                     CVector3& tangent, CVector3& binormal);
-
-    // The frame clock is shared by the whole process; this puts it back to
-    // its start-up state (as if updateFps had never run).
-    static void resetFrameClock();
+    virtual void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc, const CVector2& ta,
+                                     const CVector2& tb, const CVector2& tc, CVector3& tangent, CVector3& binormal);
 
 private:
     int fps = 0;

@@ -7,7 +7,6 @@
 #include <new>
 
 #include "audio/CSoundManager.h"
-#include "core/CLogger.h"
 #include "core/CUtils.h"
 #include "graphics/CFont.h"
 #include "graphics/CFontManager.h"
@@ -15,6 +14,7 @@
 #include "graphics/CShaderManager.h"
 #include "graphics/CTextureManager.h"
 #include "input/CEventManager.h"
+#include "runtime/CLogger.h"
 #include "scene2d/CCameraManager.h"
 #include "scene3d/CCamera.h"
 
@@ -47,8 +47,8 @@ Engine::~Engine() {
 }
 
 template <typename T>
-void Engine::createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
-                         T*& slot, const char* done, void (Engine::*prepare)()) {
+void Engine::createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner, T*& slot,
+                         const char* done, void (Engine::*prepare)()) {
     std::printf("%s", announcement);
     std::fflush(stdout);
     if (prepare)
@@ -70,20 +70,18 @@ void Engine::initialize() {
     createStage("Initialize Utils...", "Unable to initialize Utils!\n", utils, EngineGlobals::utils);
     createStage("Initialize Font Manager...", "Unable to initialize Font Manager!", fontManager,
                 EngineGlobals::fontManager);
-    createStage("Initialize Texture Manager...", "Unable to initialize Texture Manager Core!\n",
-                textureManager, EngineGlobals::textureManager);
-    createStage("Initialize Event Manager...", "Unable to initialize Engine Event Manager Core!\n",
-                eventManager, EngineGlobals::eventManager, "done.\n", &Engine::initEventThread);
+    createStage("Initialize Texture Manager...", "Unable to initialize Texture Manager Core!\n", textureManager,
+                EngineGlobals::textureManager);
+    createStage("Initialize Event Manager...", "Unable to initialize Engine Event Manager Core!\n", eventManager,
+                EngineGlobals::eventManager, "done.\n", &Engine::initEventThread);
     createStage("Initialize Sound Manager...", "Unable to initialize Sound Manager Core!\n", soundManager,
                 EngineGlobals::soundManager);
-    createStage("Initialize the Camera...", "Unable to initialize the Camera Unit!\n", camera,
-                EngineGlobals::camera);
+    createStage("Initialize the Camera...", "Unable to initialize the Camera Unit!\n", camera, EngineGlobals::camera);
     createStage("Initialize Camera Manager...", "Unable to initialize Camera Manager!\n", cameraManager,
                 EngineGlobals::cameraManager);
-    createStage("Initialize Shader Manager...", "Unable to initialize Shader Manager Core!\n",
-                shaderManager, EngineGlobals::shaderManager);
-    createStage("Initialize Logger...", "Unable to initialize Logger!\n", logger, EngineGlobals::logger,
-                "done.\n\n");
+    createStage("Initialize Shader Manager...", "Unable to initialize Shader Manager Core!\n", shaderManager,
+                EngineGlobals::shaderManager);
+    createStage("Initialize Logger...", "Unable to initialize Logger!\n", logger, EngineGlobals::logger, "done.\n\n");
 }
 
 namespace {

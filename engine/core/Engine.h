@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 // Creates every engine manager in a fixed order at start-up, opens the window
 // and runs the engine's per-frame step. Owns the managers; the slots of
@@ -26,8 +26,8 @@ private:
     // Prints the announcement, runs `prepare` if given, creates the manager
     // into its slot and completes the line.
     template <typename T>
-    void createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner,
-                     T*& slot, const char* done = "done.\n", void (Engine::*prepare)() = nullptr);
+    void createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner, T*& slot,
+                     const char* done = "done.\n", void (Engine::*prepare)() = nullptr);
     void releaseManagers();
 
     bool showFps = false;

@@ -1,12 +1,8 @@
 #include "core/cApp.h"
 
 #include "core/Engine.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
-cApp::cApp() : engine(std::make_unique<Engine>()) {
-    EngineGlobals::engine = engine.get();
-}
+cApp::cApp() : engine(std::make_unique<Engine>()) { EngineGlobals::engine = engine.get(); }
 
-cApp::~cApp() {
-    EngineGlobals::engine = nullptr;
-}
+cApp::~cApp() { EngineGlobals::engine = nullptr; }

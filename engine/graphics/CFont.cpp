@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
 #include "graphics/CTGALoader.h"
 #include "graphics/TintUniform.h"
+#include "runtime/EngineGlobals.h"
 
 namespace {
 const int kCells = 256;
@@ -150,8 +150,8 @@ bool CFont::print(float x, float y, std::uint8_t set, float red, float green, fl
     return true;
 }
 
-void CFont::drawPass(float x, float y, GLuint base, float red, float green, float blue, float alpha, float sx,
-                     float sy, const std::string& codes) {
+void CFont::drawPass(float x, float y, GLuint base, float red, float green, float blue, float alpha, float sx, float sy,
+                     const std::string& codes) {
     glLoadIdentity();
     glTranslated(x, y, 0.0);
     glListBase(base);

@@ -13,12 +13,7 @@ class CTGALoader;
 // Glyph set argument of the print forms: the two glyph styles of a font
 // image and their bold forms (drawn twice, one pixel apart). Values above 3
 // act as 3.
-enum FONT_TYPE : std::uint8_t {
-    FONT_NORMAL = 0,
-    FONT_ALTERNATE = 1,
-    FONT_NORMAL_BOLD = 2,
-    FONT_ALTERNATE_BOLD = 3
-};
+enum FONT_TYPE : std::uint8_t { FONT_NORMAL = 0, FONT_ALTERNATE = 1, FONT_NORMAL_BOLD = 2, FONT_ALTERNATE_BOLD = 3 };
 
 // A font colour record in its storage order.
 struct FontColor {
@@ -50,8 +45,7 @@ public:
     // Character codes outside 32..159 print as blanks.
     virtual bool print(float x, float y, std::uint8_t set, const std::string& text);
     virtual bool print(const CVector2& position, std::uint8_t set, const std::string& text);
-    virtual bool print(float x, float y, std::uint8_t set, float red, float green, float blue,
-                       const std::string& text);
+    virtual bool print(float x, float y, std::uint8_t set, float red, float green, float blue, const std::string& text);
     virtual bool print(const CVector2& position, std::uint8_t set, float red, float green, float blue,
                        const std::string& text);
     virtual bool print(float x, float y, std::uint8_t set, float red, float green, float blue, float alpha,

@@ -195,8 +195,8 @@ void CGraphicsCore::drawCursor() {
     if (!image || !EngineGlobals::eventManager)
         return;
     const CEventManager& events = *EngineGlobals::eventManager;
-    image->drawAt(static_cast<float>(events.getMouseX()), static_cast<float>(events.getMouseY()), 1.0f,
-                  0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    image->drawAt(static_cast<float>(events.getMouseX()), static_cast<float>(events.getMouseY()), 1.0f, 0.0f, 1.0f,
+                  1.0f, 1.0f, 1.0f);
 }
 
 void CGraphicsCore::useMoveCursor(bool moving) { moveCursorCurrent = moving; }
@@ -247,8 +247,8 @@ void CGraphicsCore::initShadowMap() {
     const std::vector<GLuint> zeros(static_cast<size_t>(shadowMapWidth) * shadowMapHeight, 0);
     glGenTextures(1, &shadowMapTexture);
     glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapWidth, shadowMapHeight, 0,
-                 GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, zeros.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapWidth, shadowMapHeight, 0, GL_DEPTH_COMPONENT,
+                 GL_UNSIGNED_INT, zeros.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
@@ -263,8 +263,7 @@ void CGraphicsCore::initShadowMap() {
     std::printf("BAMMMMMMMMMMMMMMMMMMMMMMEGGGG!!!\n");
     glGenFramebuffersEXT(1, &shadowFramebuffer);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, shadowFramebuffer);
-    glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_TEXTURE_2D,
-                              shadowMapTexture, 0);
+    glFramebufferTexture2DEXT(GL_FRAMEBUFFER_EXT, GL_DEPTH_ATTACHMENT_EXT, GL_TEXTURE_2D, shadowMapTexture, 0);
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
     const GLenum status = glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT);

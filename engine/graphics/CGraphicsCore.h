@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 struct SDL_Surface;
 class CTexture;

@@ -12,10 +12,9 @@ namespace {
 // support has been set up; without them every call would jump through a
 // null pointer.
 bool shaderObjectsAvailable() {
-    return glCreateShaderObjectARB && glShaderSourceARB && glCompileShaderARB &&
-           glCreateProgramObjectARB && glAttachObjectARB && glLinkProgramARB &&
-           glUseProgramObjectARB && glGetUniformLocationARB && glUniform1iARB &&
-           glDeleteObjectARB;
+    return glCreateShaderObjectARB && glShaderSourceARB && glCompileShaderARB && glCreateProgramObjectARB &&
+           glAttachObjectARB && glLinkProgramARB && glUseProgramObjectARB && glGetUniformLocationARB &&
+           glUniform1iARB && glDeleteObjectARB;
 }
 
 void useProgram(GLhandleARB program) {

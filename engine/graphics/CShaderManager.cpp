@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 namespace {
 

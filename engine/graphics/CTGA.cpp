@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/FileBytes.h"
+#include "bytes/FileBytes.h"
 #include "graphics/CTGALoader.h"
 #include "graphics/TextureUpload.h"
 

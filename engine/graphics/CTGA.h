@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PixelBuffer.h"
+#include "bytes/PixelBuffer.h"
 
 // A silent reader for uncompressed (type 2) TGA files of 24 or 32 bits per
 // pixel, with the same result fields and upload as CTGALoader.

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <new>
 
-#include "core/ByteReader.h"
-#include "core/FileBytes.h"
-#include "core/TextFormat.h"
-#include "graphics/PixelConvert.h"
+#include "bytes/ByteReader.h"
+#include "bytes/FileBytes.h"
+#include "bytes/PixelConvert.h"
+#include "bytes/TextFormat.h"
 #include "graphics/TextureImage.h"
 #include "graphics/TextureUpload.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/PixelBuffer.h"
+#include "bytes/PixelBuffer.h"
 
 class ByteReader;
 

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
 #include "graphics/CTextureManager.h"
 #include "graphics/SurfacePixels.h"
 #include "graphics/TextureUpload.h"
 #include "graphics/TintUniform.h"
+#include "runtime/EngineGlobals.h"
 
 CTexture::CTexture() = default;
 

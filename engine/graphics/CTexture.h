@@ -75,8 +75,7 @@ public:
     void setPosY(float y) { posY = y; }
 
 private:
-    void drawQuad(float x, float y, const TexRect& rect, float scale, float angle, float r, float g, float b,
-                  float a);
+    void drawQuad(float x, float y, const TexRect& rect, float scale, float angle, float r, float g, float b, float a);
     void deleteTexture();
 
     GLuint textureId = 0;

@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "graphics/PixelConvert.h"
+#include "bytes/PixelConvert.h"
+#include "graphics/CGraphicsCore.h"
 #include "graphics/SurfacePixels.h"
 #include "graphics/TextureUpload.h"
 #include "graphics/bmp.h"
 #include "graphics/pcx.h"
+#include "runtime/EngineGlobals.h"
 
 namespace ImageLoading {
 namespace {
@@ -20,10 +22,14 @@ TextureUpload::Options mipmapped(GLint wrap) {
     options.magFilter = GL_LINEAR;
     options.wrap = wrap;
     options.mipmaps = true;
-    options.anisotropy = true;
+    options.anisotropy = anisotropyEnabled();
     return options;
 }
 }  // namespace
+
+bool anisotropyEnabled() {
+    return EngineGlobals::graphicsCore && EngineGlobals::graphicsCore->isAnisotropicFilteringEnabled();
+}
 
 GLuint loadTexture(const std::string& path) {
     if (path.find(".bmp") != std::string::npos)

@@ -3,11 +3,13 @@
 
 #include <string>
 
-#include "core/ImageData.h"
+#include "graphics/ImageData.h"
 
 // Image files to OpenGL texture names for particles, the sky dome and the
 // model loaders (mipmapped, linear filtering); the utilities' loaders.
 namespace ImageLoading {
+// True when the graphics core asks texture loaders for maximum anisotropy.
+bool anisotropyEnabled();
 // ".bmp" or ".pcx" anywhere in the path selects the engine's own reader;
 // anything else goes through SDL_image. 0 when the file cannot be read.
 GLuint loadTexture(const std::string& path);

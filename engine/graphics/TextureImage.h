@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/PixelBuffer.h"
+#include "bytes/PixelBuffer.h"
 
 // A decoded image held in memory, ready for upload: rows bottom first (row 0
 // is the bottom row of the picture, as OpenGL expects), tightly packed.
@@ -25,7 +25,6 @@ constexpr std::uint64_t kMaxSide = 16384;
 constexpr std::uint64_t kMaxBytes = std::uint64_t(256) << 20;
 
 inline bool allowed(std::uint64_t width, std::uint64_t height, std::uint64_t channels) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide &&
-           width * height * channels <= kMaxBytes;
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide && width * height * channels <= kMaxBytes;
 }
 }  // namespace ImageLimits

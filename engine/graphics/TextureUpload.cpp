@@ -2,15 +2,11 @@
 
 #include <GL/glu.h>
 
-#include "core/EngineGlobals.h"
-#include "graphics/CGraphicsCore.h"
 #include "graphics/TextureImage.h"
 
 namespace TextureUpload {
 namespace {
 void applyAnisotropy() {
-    if (!EngineGlobals::graphicsCore || !EngineGlobals::graphicsCore->isAnisotropicFilteringEnabled())
-        return;
     GLfloat maximum = 1.0f;
     glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maximum);
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, maximum);
@@ -38,19 +34,18 @@ GLuint create(const std::uint8_t* pixels, int width, int height, GLenum format, 
     if (options.mipmaps)
         gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format, GL_UNSIGNED_BYTE, pixels);
     else
-        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format, GL_UNSIGNED_BYTE,
-                     pixels);
+        glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format, GL_UNSIGNED_BYTE, pixels);
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     return name;
 }
 
-GLuint createMipmapped(const TextureImage& image) {
+GLuint createMipmapped(const TextureImage& image, bool anisotropy) {
     if (image.texels.empty())
         return 0;
     Options options;
     options.minFilter = GL_LINEAR_MIPMAP_LINEAR;
     options.mipmaps = true;
-    options.anisotropy = true;
+    options.anisotropy = anisotropy;
     return create(image.texels.data(), image.width, image.height, image.format, options);
 }
 

@@ -11,16 +11,16 @@ namespace TextureUpload {
 struct Options {
     GLint minFilter = GL_LINEAR;
     GLint magFilter = GL_LINEAR;
-    GLint wrap = 0;            // GL_CLAMP, GL_REPEAT, ...; 0 keeps OpenGL's default
-    bool mipmaps = false;      // build the chain with gluBuild2DMipmaps
-    bool anisotropy = false;   // maximum anisotropy when the graphics core enables it
+    GLint wrap = 0;           // GL_CLAMP, GL_REPEAT, ...; 0 keeps OpenGL's default
+    bool mipmaps = false;     // build the chain with gluBuild2DMipmaps
+    bool anisotropy = false;  // the implementation's maximum anisotropy
 };
 
 // Generates a texture name, binds it to GL_TEXTURE_2D (left bound) and loads
 // width x height pixels in format (GL_RGB or GL_RGBA).
 GLuint create(const std::uint8_t* pixels, int width, int height, GLenum format, const Options& options);
 
-// The mipmapped, linear-filtered upload of the BMP and PCX readers (with
-// anisotropy when enabled); 0 for an image without pixels.
-GLuint createMipmapped(const TextureImage& image);
+// The mipmapped, linear-filtered upload of the BMP and PCX readers; 0 for an
+// image without pixels.
+GLuint createMipmapped(const TextureImage& image, bool anisotropy);
 }  // namespace TextureUpload

@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/ByteReader.h"
-#include "core/FileBytes.h"
-#include "core/TextFormat.h"
-#include "graphics/PixelConvert.h"
+#include "bytes/ByteReader.h"
+#include "bytes/FileBytes.h"
+#include "bytes/PixelConvert.h"
+#include "bytes/TextFormat.h"
+#include "graphics/ImageLoading.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
@@ -222,8 +223,7 @@ private:
 
     // count pixels from src: one repeated byte (repeat) or successive bytes,
     // each byte one index (8 bits) or two, high nibble first (4 bits).
-    void writeRun(std::size_t& x, std::size_t y, std::size_t count, bool four, const std::uint8_t* src,
-                  bool repeat) {
+    void writeRun(std::size_t& x, std::size_t y, std::size_t count, bool four, const std::uint8_t* src, bool repeat) {
         const std::size_t total = std::size_t(h_.width) * std::size_t(h_.height);
         const std::size_t start = y * std::size_t(h_.width) + x;
         x += count;
@@ -306,4 +306,6 @@ TextureImage readBmp(const char* path) {
     return image;
 }
 
-GLuint bmpTexture(const char* path) { return TextureUpload::createMipmapped(readBmp(path)); }
+GLuint bmpTexture(const char* path) {
+    return TextureUpload::createMipmapped(readBmp(path), ImageLoading::anisotropyEnabled());
+}

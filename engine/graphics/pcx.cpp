@@ -5,10 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "core/ByteReader.h"
-#include "core/FileBytes.h"
-#include "core/TextFormat.h"
-#include "graphics/PixelConvert.h"
+#include "bytes/ByteReader.h"
+#include "bytes/FileBytes.h"
+#include "bytes/PixelConvert.h"
+#include "bytes/TextFormat.h"
+#include "graphics/ImageLoading.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
@@ -29,10 +30,10 @@ struct Header {
 bool parseHeader(const std::uint8_t* raw, Header& h) {
     ByteReader in(raw, kHeaderSize);
     std::uint8_t version, encoding, reserved;
-    return in.read_u8(h.manufacturer) && in.read_u8(version) && in.read_u8(encoding) &&
-           in.read_u8(h.bitsPerPlane) && in.read_u16(h.xMin) && in.read_u16(h.yMin) && in.read_u16(h.xMax) &&
-           in.read_u16(h.yMax) && in.skip(4) && (h.palette16 = in.take(48)) != nullptr && in.read_u8(reserved) &&
-           in.read_u8(h.planes) && in.read_u16(h.bytesPerLine);
+    return in.read_u8(h.manufacturer) && in.read_u8(version) && in.read_u8(encoding) && in.read_u8(h.bitsPerPlane) &&
+           in.read_u16(h.xMin) && in.read_u16(h.yMin) && in.read_u16(h.xMax) && in.read_u16(h.yMax) && in.skip(4) &&
+           (h.palette16 = in.take(48)) != nullptr && in.read_u8(reserved) && in.read_u8(h.planes) &&
+           in.read_u16(h.bytesPerLine);
 }
 
 // Run-length byte stream: a byte of 192 or more gives a run of (byte - 192)
@@ -202,4 +203,6 @@ TextureImage readPcx(const char* path) {
     return image;
 }
 
-GLuint pcxTexture(const char* path) { return TextureUpload::createMipmapped(readPcx(path)); }
+GLuint pcxTexture(const char* path) {
+    return TextureUpload::createMipmapped(readPcx(path), ImageLoading::anisotropyEnabled());
+}

@@ -14,37 +14,40 @@ void CEventManager::pollEvent() {
     clickedControl = -1;
     eventKind = NO_EVENT;
     eventTaken = SDL_PollEvent(&event) == 1;
-    if (eventTaken) takeEvent();
+    if (eventTaken)
+        takeEvent();
 }
 
 // Only one event per frame: a burst delays later changes by a frame each.
 void CEventManager::takeEvent() {
     switch (event.type) {
-        case SDL_KEYDOWN:
-            setKey(event.key.keysym.sym, true);
-            break;
-        case SDL_KEYUP:
-            setKey(event.key.keysym.sym, false);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            setButton(event.button.button, true);
-            break;
-        case SDL_MOUSEBUTTONUP:
-            setButton(event.button.button, false);
-            break;
-        case SDL_QUIT:
-            eventKind = QUIT;
-            break;
-        default:
-            break;
+    case SDL_KEYDOWN:
+        setKey(event.key.keysym.sym, true);
+        break;
+    case SDL_KEYUP:
+        setKey(event.key.keysym.sym, false);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        setButton(event.button.button, true);
+        break;
+    case SDL_MOUSEBUTTONUP:
+        setButton(event.button.button, false);
+        break;
+    case SDL_QUIT:
+        eventKind = QUIT;
+        break;
+    default:
+        break;
     }
 }
 
 // Symbols beyond the table are ignored entirely, not just left unstored.
 void CEventManager::setKey(int code, bool down) {
-    if (!inKeyTable(code)) return;
+    if (!inKeyTable(code))
+        return;
     keyState[static_cast<std::size_t>(code)] = down;
-    if (down) eventKind = KEY_DOWN;
+    if (down)
+        eventKind = KEY_DOWN;
 }
 
 // Only the left and right buttons count; middle button and wheel are ignored.

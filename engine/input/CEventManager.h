@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "core/EngineGlobals.h"
-#include "core/Keys.h"
+#include "input/Keys.h"
+#include "runtime/EngineGlobals.h"
 
 // Turns SDL's event queue into state the rest of the engine polls: held
 // keys, mouse position and buttons, the kind of the frame's event and the

@@ -2,16 +2,14 @@
 
 #include <GL/glew.h>
 
-#include "core/CUtils.h"
-#include "core/EngineGlobals.h"
+#include "graphics/ImageLoading.h"
+#include "runtime/FrameClock.h"
 
 namespace {
 // Life units lost per second.
 constexpr float kAgingRate = 10.0f;
 // Alpha of a particle whose life has run out exactly.
 constexpr float kSpentAlpha = 0.1f;
-
-float frameSeconds() { return EngineGlobals::utils ? EngineGlobals::utils->getDeltaTime() : 0.0f; }
 
 void vertex(const CVector3& v) { glVertex3f(v.x, v.y, v.z); }
 }  // namespace
@@ -57,7 +55,7 @@ void CParticle::drawBillboard(const CVector3& right, const CVector3& up) const {
 }
 
 void CParticle::update(const CVector3& a, const CVector3& b) {
-    const float dt = frameSeconds();
+    const float dt = FrameClock::deltaTime();
     velocity += b * dt;
     velocity += a * dt;
     position += velocity * dt;
@@ -104,7 +102,4 @@ void CParticle::setBlendFunction(bool alphaBlend) {
     glBlendFunc(GL_SRC_ALPHA, alphaBlend ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
 }
 
-std::uint32_t CParticle::loadTexture(const char* path) {
-    CUtils* utils = EngineGlobals::utils;
-    return utils && path ? utils->loadTexture(path) : 0;
-}
+std::uint32_t CParticle::loadTexture(const char* path) { return path ? ImageLoading::loadTexture(path) : 0; }

@@ -13,7 +13,8 @@ std::uint32_t CParticleRandom::next() { return static_cast<std::uint32_t>(genera
 // signedness when added back.
 template <typename Int>
 float CParticleRandom::axisValue(Int minimum, Int maximum, float divisor) {
-    if (minimum == maximum) return static_cast<float>(minimum);
+    if (minimum == maximum)
+        return static_cast<float>(minimum);
     const std::uint32_t span = static_cast<std::uint32_t>(maximum) - static_cast<std::uint32_t>(minimum);
     const std::int64_t value = static_cast<std::int64_t>(next() % span) + static_cast<std::int64_t>(minimum) + 1;
     return static_cast<float>(value) / divisor;
@@ -28,16 +29,18 @@ float CParticleRandom::axis(std::uint32_t minimum, std::uint32_t maximum, float 
 }
 
 float CParticleRandom::life(std::uint32_t minimum, std::uint32_t maximum) {
-    if (maximum <= minimum) return static_cast<float>(minimum);
+    if (maximum <= minimum)
+        return static_cast<float>(minimum);
     const std::uint64_t value = std::uint64_t{next() % (maximum - minimum)} + minimum + 1;
     return static_cast<float>(value);
 }
 
 float CParticleRandom::height(float top, float bottom) {
     const double span = std::trunc(static_cast<double>(top) - bottom);
-    if (!(span >= 1.0)) return top;  // also catches NaN
+    if (!(span >= 1.0))
+        return top;  // also catches NaN
     constexpr double kLargest = std::numeric_limits<std::uint32_t>::max();
-    const std::uint32_t modulus = span >= kLargest ? std::numeric_limits<std::uint32_t>::max()
-                                                   : static_cast<std::uint32_t>(span);
+    const std::uint32_t modulus =
+        span >= kLargest ? std::numeric_limits<std::uint32_t>::max() : static_cast<std::uint32_t>(span);
     return static_cast<float>(next() % modulus) + bottom + 1.0f;
 }

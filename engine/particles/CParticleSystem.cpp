@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "Basic/C3DMath.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 #include "scene3d/CCamera.h"
 
 namespace {
@@ -42,7 +42,8 @@ void CParticleSystem::emit(int count) {
     for (int i = 0; i < count; ++i) {
         CParticle particle;
         spawn(particle);
-        if (!usePointSprites) particle.setSize(quadSize);
+        if (!usePointSprites)
+            particle.setSize(quadSize);
         particles.push_back(particle);
     }
 }
@@ -67,7 +68,8 @@ void CParticleSystem::spawn(CParticle& particle) {
 }
 
 void CParticleSystem::step(CParticle& particle) {
-    if (particle.getLife() <= 0.0f) spawn(particle);
+    if (particle.getLife() <= 0.0f)
+        spawn(particle);
     if (fading)
         particle.updateFaded(force, gravityVector);
     else
@@ -75,7 +77,8 @@ void CParticleSystem::step(CParticle& particle) {
 }
 
 CParticle* CParticleSystem::getParticle(int index) {
-    if (index < 0 || index >= getParticleCount()) return nullptr;
+    if (index < 0 || index >= getParticleCount())
+        return nullptr;
     return &particles[static_cast<std::size_t>(index)];
 }
 
@@ -136,7 +139,8 @@ void CParticleSystem::beginPointSprites() const {
     glEnable(GL_POINT_SPRITE_ARB);
     glEnable(GL_BLEND);
     CParticle::setBlendFunction(useAlphaBlend);
-    if (pointParameters) glPointParameterfARB(GL_POINT_SIZE_MAX_ARB, maximumPointSize);
+    if (pointParameters)
+        glPointParameterfARB(GL_POINT_SIZE_MAX_ARB, maximumPointSize);
 }
 
 // Depth testing stays on: the rest of the 3D frame expects it.

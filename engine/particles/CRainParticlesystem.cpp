@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CShaderManager.h"
+#include "runtime/EngineGlobals.h"
 
 namespace {
 CShader* rainShader() {
@@ -43,7 +43,8 @@ void CRainParticlesystem::createDrops(int count, float newTop, float newBottom) 
 
 void CRainParticlesystem::stepDrop(CParticle& drop) {
     const CVector3 p = drop.getPosition();
-    if (p.y <= bottom) drop.setPosition(p.x, position.y + top - std::fabs(bottom - p.y), p.z);
+    if (p.y <= bottom)
+        drop.setPosition(p.x, position.y + top - std::fabs(bottom - p.y), p.z);
     drop.update(acceleration, force);
 }
 
@@ -54,19 +55,22 @@ void CRainParticlesystem::draw() {
     CParticle::viewerAxes(modelview, right, up);
     CParticle::beginQuadBatch(texture, false);
     CShader* shader = rainShader();
-    if (shader) shader->bind();
+    if (shader)
+        shader->bind();
     glBegin(GL_QUADS);
     for (CParticle& drop : drops) {
         stepDrop(drop);
         drop.drawBillboard(right, up);
     }
     glEnd();
-    if (shader) shader->unbind();
+    if (shader)
+        shader->unbind();
     CParticle::endQuadBatch();
 }
 
 CParticle* CRainParticlesystem::getDrop(int index) {
-    if (index < 0 || index >= getDropCount()) return nullptr;
+    if (index < 0 || index >= getDropCount())
+        return nullptr;
     return &drops[static_cast<std::size_t>(index)];
 }
 

@@ -2,8 +2,8 @@
 
 #include <GL/glew.h>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
+#include "runtime/EngineGlobals.h"
 
 void CBoundingBox2D::setSize(float newWidth, float newHeight) {
     width = newWidth;
@@ -22,7 +22,8 @@ void CBoundingBox2D::move(const CVector2& offset) {
 
 void CBoundingBox2D::draw(const CVector2& position) {
     CGraphicsCore* core = EngineGlobals::graphicsCore;
-    if (!core) return;  // the outline needs the core's wire-frame switch
+    if (!core)
+        return;  // the outline needs the core's wire-frame switch
     core->setWireframe(true);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1.0f, 0.0f, 0.0f, 1.0f);

@@ -13,7 +13,8 @@ void CCameraManager::addCamera(std::unique_ptr<CCamera2D>& cameraVariable) {
 }
 
 void CCameraManager::setActiveCamera(unsigned int index) {
-    if (index < getCount()) active = index;
+    if (index < getCount())
+        active = index;
 }
 
 void CCameraManager::apply() {
@@ -24,19 +25,23 @@ void CCameraManager::apply() {
 }
 
 void CCameraManager::increaseX(float d) {
-    if (CCamera2D* camera = activeCamera()) camera->increaseX(d);
+    if (CCamera2D* camera = activeCamera())
+        camera->increaseX(d);
 }
 
 void CCameraManager::decreaseX(float d) {
-    if (CCamera2D* camera = activeCamera()) camera->decreaseX(d);
+    if (CCamera2D* camera = activeCamera())
+        camera->decreaseX(d);
 }
 
 void CCameraManager::increaseY(float d) {
-    if (CCamera2D* camera = activeCamera()) camera->increaseY(d);
+    if (CCamera2D* camera = activeCamera())
+        camera->increaseY(d);
 }
 
 void CCameraManager::decreaseY(float d) {
-    if (CCamera2D* camera = activeCamera()) camera->decreaseY(d);
+    if (CCamera2D* camera = activeCamera())
+        camera->decreaseY(d);
 }
 
 CVector2& CCameraManager::getActivePosition() { return getCameraPosition(active); }
@@ -44,13 +49,14 @@ CVector2& CCameraManager::getActivePosition() { return getCameraPosition(active)
 CVector2& CCameraManager::getCameraPosition(unsigned int index) {
     CCamera2D* camera = cameraAt(index);
     if (!camera)
-        throw std::out_of_range("No 2D camera at index " + std::to_string(index) + " (" +
-                                std::to_string(getCount()) + " registered)");
+        throw std::out_of_range("No 2D camera at index " + std::to_string(index) + " (" + std::to_string(getCount()) +
+                                " registered)");
     return camera->getPosition();
 }
 
 void CCameraManager::move(float dx, float dy) {
-    if (CCamera2D* camera = activeCamera()) camera->move(dx, dy);
+    if (CCamera2D* camera = activeCamera())
+        camera->move(dx, dy);
 }
 
 unsigned int CCameraManager::getCount() const { return static_cast<unsigned int>(cameras.size()); }

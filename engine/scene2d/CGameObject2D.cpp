@@ -4,7 +4,8 @@
 #include "scene2d/CSprite.h"
 
 void CGameObject2D::addSprite(std::shared_ptr<CSprite> sprite) {
-    if (sprite) append(std::move(sprite));
+    if (sprite)
+        append(std::move(sprite));
 }
 
 void CGameObject2D::addSprite(const std::string& prefix, unsigned int frameCount) {
@@ -12,7 +13,8 @@ void CGameObject2D::addSprite(const std::string& prefix, unsigned int frameCount
 }
 
 void CGameObject2D::setPosition(std::shared_ptr<CVector2> shared) {
-    if (shared) position = std::move(shared);
+    if (shared)
+        position = std::move(shared);
 }
 
 void CGameObject2D::setPosition(float x, float y) { *position = CVector2(x, y); }
@@ -43,19 +45,22 @@ void CGameObject2D::setVisible(bool flag) { visible = flag; }
 bool CGameObject2D::isVisible() const { return visible; }
 
 void CGameObject2D::draw() {
-    if (CSprite* sprite = visibleSprite()) sprite->draw(*position);
+    if (CSprite* sprite = visibleSprite())
+        sprite->draw(*position);
     drawBoundingBox();
 }
 
 void CGameObject2D::drawOnce() {
-    if (CSprite* sprite = visibleSprite()) sprite->drawOnce(*position);
+    if (CSprite* sprite = visibleSprite())
+        sprite->drawOnce(*position);
 }
 
 void CGameObject2D::drawOnce(float, float) { drawOnce(); }
 
 void CGameObject2D::setFramesPerSecond(int spriteIndex, unsigned int rate) {
     if (spriteIndex == -1) {
-        for (const auto& sprite : sprites) sprite->setFramesPerSecond(rate);
+        for (const auto& sprite : sprites)
+            sprite->setFramesPerSecond(rate);
     } else if (spriteIndex >= 0) {
         if (CSprite* sprite = spriteAt(static_cast<unsigned int>(spriteIndex)))
             sprite->setFramesPerSecond(rate);
@@ -63,24 +68,25 @@ void CGameObject2D::setFramesPerSecond(int spriteIndex, unsigned int rate) {
 }
 
 void CGameObject2D::resetSprite(unsigned int spriteIndex) {
-    if (CSprite* sprite = spriteAt(spriteIndex)) sprite->reset();
+    if (CSprite* sprite = spriteAt(spriteIndex))
+        sprite->reset();
 }
 
 void CGameObject2D::resetCurrentSprite() { resetSprite(currentSprite); }
 
 void CGameObject2D::setCurrentSprite(unsigned int index) {
-    if (index < getSpriteCount()) currentSprite = index;
+    if (index < getSpriteCount())
+        currentSprite = index;
 }
 
 void CGameObject2D::setDirection(std::shared_ptr<CVector2> shared) {
-    if (shared) direction = std::move(shared);
+    if (shared)
+        direction = std::move(shared);
 }
 
 void CGameObject2D::drawBoundingBox() { boundingBox.draw(*position); }
 
-unsigned int CGameObject2D::getSpriteCount() const {
-    return static_cast<unsigned int>(sprites.size());
-}
+unsigned int CGameObject2D::getSpriteCount() const { return static_cast<unsigned int>(sprites.size()); }
 
 unsigned int CGameObject2D::getCurrentSpriteIndex() const { return currentSprite; }
 

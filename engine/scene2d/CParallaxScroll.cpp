@@ -2,26 +2,20 @@
 
 #include <utility>
 
-#include "core/CUtils.h"
-#include "core/EngineGlobals.h"
 #include "graphics/CTexture.h"
+#include "runtime/FrameClock.h"
 
 namespace {
 // Layer-1 images overlap by this much at each seam so no gap can open
 // between them.
 constexpr float kLayer1SeamOverlap = 0.1f;
-
-// Seconds of the last frame; nothing moves without the utilities' clock.
-float frameTime() { return EngineGlobals::utils ? EngineGlobals::utils->getDeltaTime() : 0.0f; }
 }  // namespace
 
 CParallaxScroll::CParallaxScroll() : layers{{{{}, 5.0f}, {{}, 8.0f}, {{}, 4.0f}}} {}
 
 CParallaxScroll::~CParallaxScroll() = default;
 
-void CParallaxScroll::addLayer1(const std::string& path) {
-    addImage(layers[0], path, kLayer1SeamOverlap);
-}
+void CParallaxScroll::addLayer1(const std::string& path) { addImage(layers[0], path, kLayer1SeamOverlap); }
 
 void CParallaxScroll::addLayer2(const std::string& path) { addImage(layers[1], path, 0.0f); }
 
@@ -33,12 +27,14 @@ void CParallaxScroll::scrollLeft(int layer) { scroll(layer, 1.0f); }
 
 void CParallaxScroll::draw() {
     for (const Layer& layer : layers)
-        for (const auto& image : layer.images) image->draw();
+        for (const auto& image : layer.images)
+            image->draw();
 }
 
 void CParallaxScroll::skip(int count, int layer) {
     Layer* skipped = layerAt(layer);
-    if (!skipped || skipped->images.size() < 2) return;
+    if (!skipped || skipped->images.size() < 2)
+        return;
     shift(*skipped, -skipped->images[1]->getWidth() * static_cast<float>(count));
 }
 
@@ -74,7 +70,8 @@ const CParallaxScroll::Layer* CParallaxScroll::layerAt(int layer) const {
 
 void CParallaxScroll::addImage(Layer& layer, const std::string& path, float seamOverlap) {
     float x = 0.0f;
-    for (const auto& image : layer.images) x += image->getWidth() - seamOverlap;
+    for (const auto& image : layer.images)
+        x += image->getWidth() - seamOverlap;
     auto image = std::make_unique<CTexture>(path);
     image->setPosX(x);
     image->setPosY(0.0f);
@@ -82,9 +79,11 @@ void CParallaxScroll::addImage(Layer& layer, const std::string& path, float seam
 }
 
 void CParallaxScroll::shift(Layer& layer, float dx) {
-    for (const auto& image : layer.images) image->setPosX(image->getPosX() + dx);
+    for (const auto& image : layer.images)
+        image->setPosX(image->getPosX() + dx);
 }
 
 void CParallaxScroll::scroll(int layer, float direction) {
-    if (Layer* scrolled = layerAt(layer)) shift(*scrolled, direction * frameTime() * scrolled->speed);
+    if (Layer* scrolled = layerAt(layer))
+        shift(*scrolled, direction * FrameClock::deltaTime() * scrolled->speed);
 }

@@ -2,13 +2,14 @@
 
 #include <cstdio>
 
-#include "core/EngineClock.h"
 #include "graphics/CTexture.h"
+#include "runtime/EngineClock.h"
 
 namespace {
 // Sprites draw untinted, unscaled and unrotated; a missing frame draws nothing.
 void drawTexture(CTexture* texture, const CVector2& at) {
-    if (texture) texture->drawAt(at, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    if (texture)
+        texture->drawAt(at, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }
 }  // namespace
 
@@ -66,9 +67,7 @@ void CSprite::drawFrame(unsigned int index, float x, float y) { drawFrame(index,
 
 void CSprite::reset() { currentFrame = 1; }
 
-CTexture* CSprite::getFrame(unsigned int index) const {
-    return index < frames.size() ? frames[index].get() : nullptr;
-}
+CTexture* CSprite::getFrame(unsigned int index) const { return index < frames.size() ? frames[index].get() : nullptr; }
 
 unsigned int CSprite::getFrameCount() const { return frameCount; }
 
@@ -83,7 +82,8 @@ void CSprite::setX(float x) { position->x = x; }
 void CSprite::setY(float y) { position->y = y; }
 
 void CSprite::setPosition(std::shared_ptr<CVector2> shared) {
-    if (shared) position = std::move(shared);
+    if (shared)
+        position = std::move(shared);
 }
 
 unsigned int CSprite::getFramesPerSecond() const { return framesPerSecond; }
@@ -94,10 +94,12 @@ unsigned int CSprite::getCurrentFrame() const { return currentFrame; }
 
 void CSprite::advance(std::uint32_t now, bool loop) {
     // A rate of 0 is an infinite period: the frame never changes.
-    if (framesPerSecond == 0) return;
+    if (framesPerSecond == 0)
+        return;
     const double period = 1000.0 / framesPerSecond;
     const std::uint32_t elapsed = now - lastFrameTime;  // wraps like the tick counter
-    if (!(elapsed > period)) return;
+    if (!(elapsed > period))
+        return;
     lastFrameTime = now;
     if (loop)
         currentFrame = currentFrame >= frameCount ? 1 : currentFrame + 1;
@@ -105,7 +107,4 @@ void CSprite::advance(std::uint32_t now, bool loop) {
         ++currentFrame;
 }
 
-CTexture* CSprite::currentTexture() const {
-    return currentFrame == 0 ? nullptr : getFrame(currentFrame - 1);
-}
-
+CTexture* CSprite::currentTexture() const { return currentFrame == 0 ? nullptr : getFrame(currentFrame - 1); }

@@ -28,8 +28,10 @@ void CFrustum::normalizePlane(Planes& table, int side) {
     // A degenerate plane (for example from an all-zero projection) would turn
     // into NaNs, on which the point and sphere tests answer "visible" and the
     // cube and box tests "outside".
-    if (length == 0.0f) return;
-    for (float& coefficient : plane) coefficient /= length;
+    if (length == 0.0f)
+        return;
+    for (float& coefficient : plane)
+        coefficient /= length;
 }
 
 void CFrustum::calculateFrustum() {
@@ -44,14 +46,14 @@ void CFrustum::calculateFrustum(const Matrix& proj, const Matrix& modl) {
     Matrix clip{};
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            clip[4 * r + c] = modl[4 * r] * proj[c] + modl[4 * r + 1] * proj[4 + c] +
-                              modl[4 * r + 2] * proj[8 + c] + modl[4 * r + 3] * proj[12 + c];
+            clip[4 * r + c] = modl[4 * r] * proj[c] + modl[4 * r + 1] * proj[4 + c] + modl[4 * r + 2] * proj[8 + c] +
+                              modl[4 * r + 3] * proj[12 + c];
     const Plane w = clipColumn(clip, 3);
     const struct {
         FrustumSide side;
         int column;
         float sign;
-    } rows[] = {{RIGHT, 0, -1.0f}, {LEFT, 0, 1.0f}, {BOTTOM, 1, 1.0f},
+    } rows[] = {{RIGHT, 0, -1.0f}, {LEFT, 0, 1.0f},  {BOTTOM, 1, 1.0f},
                 {TOP, 1, -1.0f},   {BACK, 2, -1.0f}, {FRONT, 2, 1.0f}};
     for (const auto& row : rows) {
         planes[row.side] = combine(w, clipColumn(clip, row.column), row.sign);
@@ -66,13 +68,15 @@ float CFrustum::distance(int side, const CVector3& p) const {
 
 bool CFrustum::pointInFrustum(float x, float y, float z) const {
     for (int side = 0; side < 6; ++side)
-        if (distance(side, {x, y, z}) <= 0.0f) return false;
+        if (distance(side, {x, y, z}) <= 0.0f)
+            return false;
     return true;
 }
 
 bool CFrustum::sphereInFrustum(float x, float y, float z, float radius) const {
     for (int side = 0; side < 6; ++side)
-        if (distance(side, {x, y, z}) <= -radius) return false;
+        if (distance(side, {x, y, z}) <= -radius)
+            return false;
     return true;
 }
 
@@ -80,8 +84,10 @@ bool CFrustum::cubeInFrustum(float x, float y, float z, float size) const {
     const Corners corners = boxCorners(x - size, y - size, z - size, x + size, y + size, z + size);
     for (int side = 0; side < 6; ++side) {
         bool anyInFront = false;
-        for (const CVector3& corner : corners) anyInFront = anyInFront || distance(side, corner) > 0.0f;
-        if (!anyInFront) return false;
+        for (const CVector3& corner : corners)
+            anyInFront = anyInFront || distance(side, corner) > 0.0f;
+        if (!anyInFront)
+            return false;
     }
     return true;
 }
@@ -98,9 +104,11 @@ CFrustum::BoxVisibility CFrustum::boxInFrustum(float x1, float y1, float z1, flo
                 anyInFront = true;
             else
                 anyBehind = true;
-            if (anyInFront && anyBehind) break;
+            if (anyInFront && anyBehind)
+                break;
         }
-        if (!anyInFront) return OUTSIDE;
+        if (!anyInFront)
+            return OUTSIDE;
     }
     return anyBehind ? INTERSECT : INSIDE;
 }

@@ -6,12 +6,12 @@
 #include <memory>
 
 #include "Basic/C3DMath.h"
-#include "core/CUtils.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
 #include "input/CEventManager.h"
+#include "runtime/EngineGlobals.h"
 #include "scene3d/CCamera.h"
+#include "support/ManualClock.h"
+#include "support/SlotGuard.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -60,20 +60,9 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(core && core->hasContext());
-        EngineGlobals::graphicsCore = core.get();
-        EngineGlobals::eventManager = &events;
-        EngineGlobals::utils = &utils;
-        CUtils::resetFrameClock();
         ASSERT_TRUE(movePointer(kMidX, kMidY));
     }
-    void TearDown() override {
-        releaseKeys();
-        EngineGlobals::graphicsCore = nullptr;
-        EngineGlobals::eventManager = nullptr;
-        EngineGlobals::utils = nullptr;
-        EngineClock::setSource({});
-        CUtils::resetFrameClock();
-    }
+    void TearDown() override { releaseKeys(); }
 
     // The pointer really moves; the event manager reads it like each frame.
     bool movePointer(int x, int y) {
@@ -83,24 +72,22 @@ protected:
         return reached;
     }
 
-    void setFrameTime(std::uint32_t ms) {
-        std::uint32_t now = 1000;
-        EngineClock::setSource([&now] { return now; });
-        utils.updateFps(), now += ms, utils.updateFps();
-        EngineClock::setSource({});
-    }
+    void setFrameTime(std::uint32_t ms) { clock.setFrameTime(ms); }
 
     // SDL's key table is what the camera reads; events that SDL turns into
     // key state come from the X server, so the test sets the table directly.
     static void holdKey(SDLKey key) { SDL_GetKeyState(nullptr)[key] = 1; }
     static void releaseKeys() {
         Uint8* keys = SDL_GetKeyState(nullptr);
-        for (SDLKey key : {SDLK_w, SDLK_a, SDLK_s, SDLK_d}) keys[key] = 0;
+        for (SDLKey key : {SDLK_w, SDLK_a, SDLK_s, SDLK_d})
+            keys[key] = 0;
     }
 
     static inline std::unique_ptr<CGraphicsCore> core;
     CEventManager events;
-    CUtils utils;
+    SlotGuard<CGraphicsCore> coreSlot{EngineGlobals::graphicsCore, core.get()};
+    SlotGuard<CEventManager> eventSlot{EngineGlobals::eventManager, &events};
+    ManualClock clock{1000};
     CCamera camera;
 };
 }  // namespace
@@ -189,7 +176,8 @@ TEST_F(CameraTest, LookCullsWithTheAppliedViewAndStoresItsInverse) {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) {
             float sum = 0;
-            for (int k = 0; k < 4; ++k) sum += inverse[k * 4 + r] * view[c * 4 + k];
+            for (int k = 0; k < 4; ++k)
+                sum += inverse[k * 4 + r] * view[c * 4 + k];
             EXPECT_NEAR(sum, r == c ? 1.0f : 0.0f, 1e-4f) << r << "," << c;
         }
     expectNear({inverse[12], inverse[13], inverse[14]}, {30, 10, 40});  // the eye in world space

@@ -5,8 +5,8 @@
 
 #include "core/CUtils.h"
 #include "core/Engine.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
+#include "support/ManualClock.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -17,20 +17,15 @@ constexpr int kHeight = 240;
 class EngineFrame : public testing::Test {
 protected:
     void open(bool mode2D) {
-        EngineClock::setSource([this] { return ticks; });
-        CUtils::resetFrameClock();
         engine = std::make_unique<Engine>();
         ASSERT_TRUE(engine->createWindow(kWidth, kHeight, 32, false, mode2D));
         ASSERT_TRUE(TestWindow::attach(kWidth, kHeight));
     }
-    void TearDown() override {
-        engine.reset();
-        EngineClock::setSource({});
-    }
+    void TearDown() override { engine.reset(); }
 
     // One frame: clear, the engine's step, then what reached the screen.
     void frame(std::uint32_t atTicks) {
-        ticks = atTicks;
+        clock.now = atTicks;
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         engine->render();
@@ -50,7 +45,7 @@ protected:
         return m;
     }
 
-    std::uint32_t ticks = 0;
+    ManualClock clock;
     std::unique_ptr<Engine> engine;
 };
 

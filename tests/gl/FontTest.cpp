@@ -4,16 +4,18 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CFont.h"
 #include "graphics/CFontManager.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
+#include "runtime/EngineGlobals.h"
 #include "support/BuiltInShaders.h"
 #include "support/ImageMagick.h"
 #include "support/ImageTestSupport.h"
+#include "support/SlotGuard.h"
 
 namespace {
 using Rgba = std::array<std::uint8_t, 4>;
@@ -38,8 +40,8 @@ const std::string& fontImage() {
         cell('B' - 32, false, 128);
         cell('A' - 32 + 128, true, 255);
         cell('B' - 32 + 128, true, 128);
-        return ImageMagick::writeFile("font.tga", Bytes().raw({0, 0, 2}).fill(9, 0).u16(128).u16(128).u8(32).u8(8)
-                                                      .raw(bgra).data);
+        return ImageMagick::writeFile("font.tga",
+                                      Bytes().raw({0, 0, 2}).fill(9, 0).u16(128).u16(128).u8(32).u8(8).raw(bgra).data);
     }();
     return path;
 }
@@ -58,7 +60,8 @@ std::vector<double> glSnapshot() {
         s.push_back(binding);
     }
     glActiveTexture(static_cast<GLenum>(active));
-    for (GLenum name : {GL_ACTIVE_TEXTURE, GL_BLEND_SRC, GL_BLEND_DST, GL_MATRIX_MODE, GL_CURRENT_PROGRAM, GL_LIST_BASE}) {
+    for (GLenum name :
+         {GL_ACTIVE_TEXTURE, GL_BLEND_SRC, GL_BLEND_DST, GL_MATRIX_MODE, GL_CURRENT_PROGRAM, GL_LIST_BASE}) {
         GLint value = 0;
         glGetIntegerv(name, &value);
         s.push_back(value);
@@ -83,7 +86,7 @@ class FontGl : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(TestWindow::open(256, 64));
-        EngineGlobals::shaderManager = BuiltInShaders::get();
+        shaderSlot.emplace(EngineGlobals::shaderManager, BuiltInShaders::get());
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         font = std::make_unique<CFont>();
@@ -91,10 +94,10 @@ protected:
     }
     void TearDown() override {
         font.reset();
-        EngineGlobals::shaderManager = nullptr;
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
+    std::optional<SlotGuard<CShaderManager>> shaderSlot;  // the programs need the window
     std::unique_ptr<CFont> font;
 };
 }  // namespace
@@ -220,7 +223,7 @@ TEST_F(FontGl, CodesOutsideTheGlyphRangePrintBlank) {
     font->print(0, 0, FONT_NORMAL, codes);
     font->print(0, 30, FONT_ALTERNATE, codes);
     EXPECT_EQ(litColumns(20), 0);
-    EXPECT_EQ(TestWindow::pixel(30, 8), kBlack);   // code 161 is not set 1's glyph
+    EXPECT_EQ(TestWindow::pixel(30, 8), kBlack);  // code 161 is not set 1's glyph
     EXPECT_GT(TestWindow::pixel(66, 8)[0], 240);  // 'A' after five blanks
     glDeleteLists(below, 64);
     glDeleteLists(above, 200);

@@ -6,11 +6,12 @@
 #include <cmath>
 #include <string>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
 #include "input/CEventManager.h"
+#include "runtime/EngineGlobals.h"
 #include "support/BuiltInShaders.h"
 #include "support/ImageMagick.h"
+#include "support/SlotGuard.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -110,8 +111,8 @@ TEST(GraphicsCore2D, WireframeTogglesAndRestoresFill) {
 TEST(GraphicsCoreCursor, DrawsTheImageCurrentAtDrawingTime) {
     CGraphicsCore& core = openCore(true);
     CEventManager events;  // the pointer stays at (0, 0)
-    EngineGlobals::eventManager = &events;
-    EngineGlobals::shaderManager = BuiltInShaders::get();
+    SlotGuard eventSlot(EngineGlobals::eventManager, &events);
+    SlotGuard shaderSlot(EngineGlobals::shaderManager, BuiltInShaders::get());
     testing::internal::CaptureStdout();
     auto shown = [&] {
         core.begin2D();
@@ -136,8 +137,6 @@ TEST(GraphicsCoreCursor, DrawsTheImageCurrentAtDrawingTime) {
     core.setMoveCursor(solidBmp("blue.bmp", 0x0000FF));  // replaces the image being shown
     EXPECT_EQ(shown(), blue);
     testing::internal::GetCapturedStdout();
-    EngineGlobals::eventManager = nullptr;
-    EngineGlobals::shaderManager = nullptr;
 }
 
 TEST(GraphicsCore3D, ZeroHeightIsTakenAsOne) {
@@ -179,8 +178,7 @@ TEST(GraphicsCoreExtensions, ShadowMapFramebufferIsComplete) {
     ASSERT_NE(core.getShadowFramebuffer(), 0u);
     ASSERT_NE(core.getShadowMapTexture(), 0u);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, core.getShadowFramebuffer());
-    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT),
-              static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
+    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT), static_cast<GLenum>(GL_FRAMEBUFFER_COMPLETE_EXT));
     GLint depthSize = 0;
     glBindTexture(GL_TEXTURE_2D, core.getShadowMapTexture());
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_DEPTH_SIZE, &depthSize);

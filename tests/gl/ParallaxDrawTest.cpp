@@ -6,15 +6,16 @@
 #include <cstdint>
 #include <string>
 
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 #include "scene2d/CParallaxScroll.h"
 #include "support/BuiltInShaders.h"
 #include "support/ImageMagick.h"
+#include "support/SlotGuard.h"
 
 namespace {
 using Rgba = std::array<std::uint8_t, 4>;
-const Rgba kBlack = {0, 0, 0, 255}, kBlue = {0, 0, 255, 255}, kCyan = {0, 255, 255, 255},
-           kRed = {255, 0, 0, 255}, kGreen = {0, 255, 0, 255}, kWhite = {255, 255, 255, 255};
+const Rgba kBlack = {0, 0, 0, 255}, kBlue = {0, 0, 255, 255}, kCyan = {0, 255, 255, 255}, kRed = {255, 0, 0, 255},
+           kGreen = {0, 255, 0, 255}, kWhite = {255, 255, 255, 255};
 
 // A picture of the given size and colour; with band, only its top half
 // is coloured and the rest transparent.
@@ -38,7 +39,7 @@ Rgba redraw(CParallaxScroll& scroller, int x, int y) {
 // what lies behind, and skip moves only its layer.
 TEST(ParallaxDraw, LayersInOrderAndPlace) {
     ASSERT_TRUE(TestWindow::open(128, 64));
-    EngineGlobals::shaderManager = BuiltInShaders::get();
+    SlotGuard shaderSlot(EngineGlobals::shaderManager, BuiltInShaders::get());
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glClearColor(0, 0, 0, 1);
@@ -65,6 +66,5 @@ TEST(ParallaxDraw, LayersInOrderAndPlace) {
     EXPECT_EQ(TestWindow::pixel(5, 5), kWhite);
 
     glDisable(GL_BLEND);
-    EngineGlobals::shaderManager = nullptr;
     EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
 }

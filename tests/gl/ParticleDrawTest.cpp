@@ -5,12 +5,13 @@
 #include <fstream>
 #include <string>
 
-#include "core/CUtils.h"
-#include "core/EngineGlobals.h"
 #include "particles/CParticleSystem.h"
 #include "particles/CRainParticlesystem.h"
+#include "runtime/EngineGlobals.h"
 #include "scene3d/CCamera.h"
 #include "support/BuiltInShaders.h"
+#include "support/ManualClock.h"
+#include "support/SlotGuard.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -30,7 +31,8 @@ const Rgba kGreen{0, 255, 0, 255};
 std::string writeSplitTexture() {
     const std::string path = testing::TempDir() + "particle_split.tga";
     std::string bytes{0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 8, 0, 24, 0};
-    for (int i = 0; i < 64; ++i) bytes += i % 8 < 4 ? std::string("\0\0\xff", 3) : std::string("\0\xff\0", 3);  // BGR
+    for (int i = 0; i < 64; ++i)
+        bytes += i % 8 < 4 ? std::string("\0\0\xff", 3) : std::string("\0\xff\0", 3);  // BGR
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
@@ -56,9 +58,6 @@ class ParticleDrawTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(TestWindow::open(kSize, kSize));
-        CUtils::resetFrameClock();
-        EngineGlobals::utils = &utils;
-        EngineGlobals::camera = &camera;
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         gluPerspective(60.0, 1.0, 0.1, 100.0);
@@ -71,8 +70,6 @@ protected:
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_TEXTURE_2D);
         glLoadIdentity();
-        EngineGlobals::utils = nullptr;
-        EngineGlobals::camera = nullptr;
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
@@ -93,8 +90,9 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
-    CUtils utils;
+    ManualClock clock;  // frame time 0: nothing moves between draws
     CCamera camera;
+    SlotGuard<CCamera> cameraSlot{EngineGlobals::camera, &camera};
 };
 
 }  // namespace
@@ -161,7 +159,7 @@ TEST_F(ParticleDrawTest, BlendModeFollowsTheAlphaBlendFlag) {
 // Drawn through the built-in colour-with-texture program, which is unbound
 // again afterwards.
 TEST_F(ParticleDrawTest, RainDropsAreTexturedAdditiveBillboards) {
-    EngineGlobals::shaderManager = BuiltInShaders::get();
+    SlotGuard shaders(EngineGlobals::shaderManager, BuiltInShaders::get());
     CRainParticlesystem rain;
     rain.setPosition(0, -1, 0);
     rain.setColor(1, 1, 1, 1);
@@ -170,7 +168,6 @@ TEST_F(ParticleDrawTest, RainDropsAreTexturedAdditiveBillboards) {
     clear(0.0f);
     lookFrom(5, 0, 0);
     rain.draw();
-    EngineGlobals::shaderManager = nullptr;
     expectSplitAround(kMid, kMid + kInsideQuad, kInsideQuad);
     EXPECT_EQ(TestWindow::pixel(kMid + kOutsideQuad, kMid), kBlack);
     GLint program = -1;

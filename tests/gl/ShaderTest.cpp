@@ -11,9 +11,9 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
+#include "runtime/EngineGlobals.h"
 #include "support/BuiltInShaders.h"
 
 namespace {
@@ -52,7 +52,8 @@ void setUpLight0() {
     glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
     glLightfv(GL_LIGHT0, GL_AMBIENT, black);
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, sceneAmbient);
-    for (GLenum material : {GL_DIFFUSE, GL_AMBIENT}) glMaterialfv(GL_FRONT_AND_BACK, material, white);
+    for (GLenum material : {GL_DIFFUSE, GL_AMBIENT})
+        glMaterialfv(GL_FRONT_AND_BACK, material, white);
     glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, black);
 }
 
@@ -71,7 +72,8 @@ protected:
     }
     void TearDown() override {
         glDeleteTextures(static_cast<GLsizei>(textures.size()), textures.data());
-        if (!statePushed) return;
+        if (!statePushed)
+            return;
         glUseProgramObjectARB(0);
         glActiveTextureARB(GL_TEXTURE1_ARB);
         glMatrixMode(GL_TEXTURE);
@@ -135,7 +137,8 @@ TEST_F(ShaderProgramsGl, AllBuiltInProgramsCompileAndLink) {
         GLhandleARB attached[2] = {};
         glGetAttachedObjectsARB(handle, 2, &count, attached);
         std::string logs = infoLog(handle);
-        for (GLsizei i = 0; i < count; ++i) logs += infoLog(attached[i]);
+        for (GLsizei i = 0; i < count; ++i)
+            logs += infoLog(attached[i]);
         EXPECT_TRUE(linked) << "program " << id << ":\n" << logs;
     }
 }
@@ -217,7 +220,8 @@ void drawShadowReceivers(CShader& shader, float sScale, float sOffset,
 TEST_F(ShaderProgramsGl, ShadowMapsCompareTheEyeSpaceDepth) {
     grey(255, GL_TEXTURE0_ARB);
     std::vector<float> edgeDepths(512 * 8);
-    for (size_t i = 0; i < edgeDepths.size(); ++i) edgeDepths[i] = (i % 512) < 256 ? 1.0f : 0.0f;
+    for (size_t i = 0; i < edgeDepths.size(); ++i)
+        edgeDepths[i] = (i % 512) < 256 ? 1.0f : 0.0f;
     const GLuint flat = texture(GL_TEXTURE1_ARB, 512, 8, std::vector<float>(512 * 8, 0.5f));
     const GLuint edge = texture(GL_TEXTURE1_ARB, 512, 8, edgeDepths);
     setUpLight0();
@@ -285,7 +289,8 @@ TEST_F(ShaderProgramsGl, ParallaxShiftsTheLookupTowardsTheEye) {
             quad(-1, -1, 1, 1, 0.4f, 0.4f, 0.6f, 0.6f);
             parallax.unbind();
             const auto pixels = TestWindow::pixels();
-            for (size_t i = 0; i < pixels.size(); i += 4) white[height] += pixels[i] > 128;
+            for (size_t i = 0; i < pixels.size(); i += 4)
+                white[height] += pixels[i] > 128;
         }
         EXPECT_GT(white[1], 100);
         EXPECT_GT(white[2], white[1] + 20);

@@ -7,12 +7,14 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CTexture.h"
 #include "graphics/CTextureManager.h"
+#include "runtime/EngineGlobals.h"
 #include "support/BuiltInShaders.h"
 #include "support/ImageMagick.h"
+#include "support/SlotGuard.h"
 
 namespace {
 using Rgba = std::array<std::uint8_t, 4>;
@@ -42,10 +44,9 @@ class TextureDraw : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(TestWindow::open(64, 64));
-        EngineGlobals::shaderManager = BuiltInShaders::get();
+        shaderSlot.emplace(EngineGlobals::shaderManager, BuiltInShaders::get());
         testing::internal::CaptureStdout();
         capturing = true;
-        EngineGlobals::textureManager = &registry;
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         texture = std::make_unique<CTexture>();
@@ -55,12 +56,12 @@ protected:
         if (capturing)
             testing::internal::GetCapturedStdout();
         texture.reset();
-        EngineGlobals::shaderManager = nullptr;
-        EngineGlobals::textureManager = nullptr;
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
     }
 
     CTextureManager registry;
+    SlotGuard<CTextureManager> registrySlot{EngineGlobals::textureManager, &registry};
+    std::optional<SlotGuard<CShaderManager>> shaderSlot;  // the programs need the window
     std::unique_ptr<CTexture> texture;
     bool capturing = false;
 };

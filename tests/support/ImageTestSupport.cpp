@@ -10,8 +10,7 @@
 
 namespace {
 // Rows bottom first with `channels` bytes per pixel -> rows top first, RGBA.
-std::vector<std::uint8_t> toTopDownRgba(const PixelBuffer& pixels, int width, int height,
-                                        int channels) {
+std::vector<std::uint8_t> toTopDownRgba(const PixelBuffer& pixels, int width, int height, int channels) {
     std::vector<std::uint8_t> out(std::size_t(width) * height * 4, 255);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)

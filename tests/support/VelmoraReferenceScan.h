@@ -23,7 +23,8 @@ public:
         CLine::Buckets buckets(count);
         for (std::uint32_t k = 0; k < count; ++k) {
             for (const CVector2& p : trail.getPoints())
-                if (p.*coordinate == static_cast<float>(k)) buckets[k].push_back(p);
+                if (p.*coordinate == static_cast<float>(k))
+                    buckets[k].push_back(p);
         }
         return buckets;
     }

@@ -39,12 +39,13 @@ std::string failure(const std::vector<std::uint8_t>& file) {
 // nibbles, literal runs with and without padding, end of line, a jump),
 // 8-bit runs spilling into the next row, rows stored top first, 32 bits.
 TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
-    expectDecodesLikeImageMagick("bmp", "rle4.bmp", bmpFile(9, 4, 4, 2, kPalette16,
-                                              {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 0, 5, 0x67, 0x89, 0xA0, 0, 2, 0xBB,
-                                               0, 2, 2, 1, 3, 0xCD, 0, 0, 0, 0, 0, 1}));
-    expectDecodesLikeImageMagick("bmp", "rle8.bmp", bmpFile(7, 4, 8, 1, kPalette16,
-                                              {3, 4, 0, 3, 9, 10, 11, 0, 0, 0, 12, 7, 0, 4, 1, 2, 3, 4, 0, 2, 1, 0,
-                                               2, 15, 0, 0, 0, 0, 0, 0, 0, 1}));
+    expectDecodesLikeImageMagick(
+        "bmp", "rle4.bmp",
+        bmpFile(9, 4, 4, 2, kPalette16, {5, 0x12, 0, 3, 0x34, 0x50, 0, 0,    0, 5, 0x67, 0x89, 0xA0, 0,
+                                         2, 0xBB, 0, 2, 2,    1,    3, 0xCD, 0, 0, 0,    0,    0,    1}));
+    expectDecodesLikeImageMagick("bmp", "rle8.bmp",
+                                 bmpFile(7, 4, 8, 1, kPalette16, {3, 4, 0, 3, 9, 10, 11, 0,  0, 0, 12, 7, 0, 4, 1, 2,
+                                                                  3, 4, 0, 2, 1, 0,  2,  15, 0, 0, 0,  0, 0, 0, 0, 1}));
     std::vector<std::uint8_t> topDown, bgrx;
     for (unsigned y = 0; y < 3; ++y) {
         for (unsigned x = 0; x < 3; ++x)
@@ -90,7 +91,8 @@ TEST(BmpReader, RefusedFilesAndTheirMessages) {
 // surface and comes out unpadded, R, G, B, bottom row first.
 TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
     const std::string path = ImageMagick::writeFile(
-        "pitch.bmp", bmpFile(3, 2, 24, 0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15, 16, 17, 18, 19, 0, 0, 0}));
+        "pitch.bmp",
+        bmpFile(3, 2, 24, 0, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 11, 12, 13, 14, 15, 16, 17, 18, 19, 0, 0, 0}));
     const ImageData image = CUtils().loadImageData(path);
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.data, (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ByteReader.h"
+#include "bytes/ByteReader.h"
 
 // Little-endian fields come out right; reads, skips and seeks that would
 // pass the end fail and leave the cursor where it was.

@@ -21,7 +21,8 @@ protected:
     static void push(Uint8 type, int code = 0) {
         SDL_Event event{};
         event.type = type;
-        if (type == SDL_KEYDOWN || type == SDL_KEYUP) event.key.keysym.sym = static_cast<SDLKey>(code);
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+            event.key.keysym.sym = static_cast<SDLKey>(code);
         event.button.button = type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ? code : 0;
         ASSERT_EQ(SDL_PushEvent(&event), 0);
     }
@@ -54,7 +55,11 @@ TEST_F(EventManagerTest, TakesOneEventPerFrameWithHeldKeys) {
 }
 
 TEST_F(EventManagerTest, OnlyLeftAndRightButtonsCount) {
-    const struct { Uint8 type, button; eEvents kind; bool left, right; } steps[] = {
+    const struct {
+        Uint8 type, button;
+        eEvents kind;
+        bool left, right;
+    } steps[] = {
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, RIGHT_BUTTON_DOWN, false, true},
         {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, LEFT_BUTTON_DOWN, true, true},
         {SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE, NO_EVENT, true, true},

@@ -56,13 +56,14 @@ TEST(FrustumPlanes, RotatedViewFollowsTheModelview) {
 TEST(FrustumPlanes, DegenerateMatricesStayFinite) {
     const CFrustum frustum = frustumOf(Matrix{}, kIdentity);
     for (int side = 0; side < 6; ++side)
-        for (float coefficient : frustum.getPlane(side)) EXPECT_TRUE(std::isfinite(coefficient));
+        for (float coefficient : frustum.getPlane(side))
+            EXPECT_TRUE(std::isfinite(coefficient));
     EXPECT_FALSE(frustum.pointInFrustum(0, 0, 0));
 }
 
 TEST(FrustumQueries, PointSphereAndCubeAtTheBorder) {
     EXPECT_TRUE(kUnitCube.pointInFrustum(0.999f, -0.999f, 0.999f));
-    EXPECT_FALSE(kUnitCube.pointInFrustum(1, 0, 0));  // on a plane is outside
+    EXPECT_FALSE(kUnitCube.pointInFrustum(1, 0, 0));      // on a plane is outside
     EXPECT_FALSE(kUnitCube.sphereInFrustum(2, 0, 0, 1));  // centre at distance -radius
     EXPECT_TRUE(kUnitCube.sphereInFrustum(2, 0, 0, 1.01f));
     EXPECT_FALSE(kUnitCube.cubeInFrustum(1.5f, 0, 0, 0.5f));  // nearest face on the plane
@@ -71,11 +72,11 @@ TEST(FrustumQueries, PointSphereAndCubeAtTheBorder) {
 }
 
 TEST(FrustumQueries, BoxClassification) {
-    EXPECT_EQ(kUnitCube.boxInFrustum(-1, -1, -1, 1, 1, 1), CFrustum::INSIDE);  // corners on every face
+    EXPECT_EQ(kUnitCube.boxInFrustum(-1, -1, -1, 1, 1, 1), CFrustum::INSIDE);        // corners on every face
     EXPECT_EQ(kUnitCube.boxInFrustum(1, 0, 0, 2, 0.5f, 0.5f), CFrustum::INTERSECT);  // a corner on a plane is in
     EXPECT_EQ(kUnitCube.boxInFrustum(1.01f, 0, 0, 2, 0.5f, 0.5f), CFrustum::OUTSIDE);
     EXPECT_EQ(kUnitCube.boxInFrustum(-5, -5, -5, 5, 5, 5), CFrustum::INTERSECT);
     EXPECT_EQ(kDownZ.boxInFrustum(-0.1f, -0.1f, 8.5f, 0.1f, 0.1f, 9.5f), CFrustum::INTERSECT);  // straddles near
-    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, -95, 1, 1, -91), CFrustum::OUTSIDE);                 // beyond far
-    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, 11, 1, 1, 12), CFrustum::OUTSIDE);                   // behind the eye
+    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, -95, 1, 1, -91), CFrustum::OUTSIDE);                  // beyond far
+    EXPECT_EQ(kDownZ.boxInFrustum(-1, -1, 11, 1, 1, 12), CFrustum::OUTSIDE);                    // behind the eye
 }

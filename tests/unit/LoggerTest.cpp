@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/CLogger.h"
+#include "runtime/CLogger.h"
 
 namespace {
 const std::string kHeader = "Kavor Engine version 0.03 log\nLogger started...\n";

@@ -2,11 +2,9 @@
 
 #include <cstdint>
 
-#include "core/CUtils.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
 #include "graphics/CTexture.h"
 #include "scene2d/CParallaxScroll.h"
+#include "support/ManualClock.h"
 
 namespace {
 float xOf(const CParallaxScroll& scroller, int layer, std::size_t index) {
@@ -17,9 +15,12 @@ float xOf(const CParallaxScroll& scroller, int layer, std::size_t index) {
 void addStrips(CParallaxScroll& scroller, int layer, int count, float width) {
     for (int i = 0; i < count; ++i) {
         const char* missing = "Data/no-such-dir/strip.png";
-        if (layer == 1) scroller.addLayer1(missing);
-        if (layer == 2) scroller.addLayer2(missing);
-        if (layer == 3) scroller.addLayer3(missing);
+        if (layer == 1)
+            scroller.addLayer1(missing);
+        if (layer == 2)
+            scroller.addLayer2(missing);
+        if (layer == 3)
+            scroller.addLayer3(missing);
         scroller.getImage(layer, scroller.getImageCount(layer) - 1)->setWidth(width);
     }
 }
@@ -46,16 +47,11 @@ TEST(ParallaxScroll, PlacementAndSkip) {
     EXPECT_FLOAT_EQ(xOf(scroller, 1, 0), 0.0f);
 }
 
-// Scrolling moves only the named layer by its speed times the utilities'
-// frame time (10 ms here); a stopped clock or no utilities move nothing.
+// Scrolling moves only the named layer by its speed times the frame time
+// (10 ms here); a stopped clock moves nothing.
 TEST(ParallaxScroll, ScrollsByFrameTime) {
-    CUtils utils;
-    EngineGlobals::utils = &utils;
-    CUtils::resetFrameClock();
-    for (std::uint32_t t : {500u, 510u}) {
-        EngineClock::setSource([t] { return t; });
-        utils.updateFps();
-    }
+    ManualClock clock(500);
+    clock.setFrameTime(10);
     CParallaxScroll scroller;
     addStrips(scroller, 1, 1, 100.0f);
     addStrips(scroller, 2, 2, 100.0f);
@@ -69,11 +65,7 @@ TEST(ParallaxScroll, ScrollsByFrameTime) {
     EXPECT_NEAR(xOf(scroller, 3, 0), 0.04f, 1e-5);
     EXPECT_FLOAT_EQ(xOf(scroller, 1, 0), 0.0f);
 
-    utils.updateFps();  // same tick: frame time 0
-    scroller.scrollRight(2);
-    EngineGlobals::utils = nullptr;
+    clock.setFrameTime(0);
     scroller.scrollRight(2);
     EXPECT_NEAR(xOf(scroller, 2, 1), 98.05f, 1e-4);
-    EngineClock::setSource({});
-    CUtils::resetFrameClock();
 }

@@ -3,12 +3,10 @@
 #include <cmath>
 #include <set>
 
-#include "core/CUtils.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
 #include "particles/CParticleRandom.h"
 #include "particles/CParticleSystem.h"
 #include "particles/CRainParticlesystem.h"
+#include "support/ManualClock.h"
 
 namespace {
 constexpr std::uint32_t kSeed = 1234;
@@ -19,23 +17,12 @@ void expectVec(const CVector3& v, float x, float y, float z) {
     EXPECT_FLOAT_EQ(v.z, z);
 }
 
-// Installs a utilities object whose frame time the test sets.
+// The test sets the frame time by hand.
 class ParticleTest : public testing::Test {
 protected:
-    void SetUp() override {
-        CUtils::resetFrameClock();
-        EngineClock::setSource([this] { return now; });
-        EngineGlobals::utils = &utils;
-    }
-    void TearDown() override {
-        EngineGlobals::utils = nullptr;
-        EngineClock::setSource({});
-        CUtils::resetFrameClock();
-    }
-    void setFrameTime(std::uint32_t ms) { utils.updateFps(), now += ms, utils.updateFps(); }
+    void setFrameTime(std::uint32_t ms) { clock.setFrameTime(ms); }
 
-    CUtils utils;
-    std::uint32_t now = 5000;
+    ManualClock clock{5000};
 };
 }  // namespace
 
@@ -43,7 +30,8 @@ TEST(ParticleRandom, RangesCoverMinimumPlusOneToMaximum) {
     CParticleRandom random(kSeed);
     const auto drawn = [](auto draw) {  // distinct values of many draws
         std::set<float> values;
-        for (int i = 0; i < 3000; ++i) values.insert(draw());
+        for (int i = 0; i < 3000; ++i)
+            values.insert(draw());
         return values;
     };
     const auto velocities = drawn([&] { return random.axis(0u, 30u, 1000.0f); });
@@ -54,8 +42,7 @@ TEST(ParticleRandom, RangesCoverMinimumPlusOneToMaximum) {
     EXPECT_EQ(offsets.size(), 20u);
     EXPECT_FLOAT_EQ(*offsets.begin(), -0.09f);
     EXPECT_FLOAT_EQ(*offsets.rbegin(), 0.10f);
-    EXPECT_EQ(drawn([&] { return random.life(1, 14); }),
-              (std::set<float>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(drawn([&] { return random.life(1, 14); }), (std::set<float>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     const auto heights = drawn([&] { return random.height(150.0f, 0.0f); });
     EXPECT_EQ(heights.size(), 150u);
     EXPECT_EQ(*heights.begin(), 1.0f);

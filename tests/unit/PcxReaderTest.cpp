@@ -46,10 +46,11 @@ TEST(PcxReader, RunsPaddingAndPlanesReadAsImageMagickReadsThem) {
     std::vector<std::uint8_t> palette;
     for (unsigned i = 0; i < 16; ++i)
         palette.insert(palette.end(), {std::uint8_t(i * 16), std::uint8_t(i * 5), std::uint8_t(255 - i * 9)});
-    expectDecodesLikeImageMagick("pcx", "planes.pcx", pcxFile(10, 2, 1, 4, 2,
-                                                {0x55, 0x40, 0x33, 0x00, 0x0F, 0x80, 0x01, 0x40, 0x12, 0x00, 0x34,
-                                                 0x40, 0x56, 0x80, 0x78, 0x00},
-                                                palette));
+    expectDecodesLikeImageMagick(
+        "pcx", "planes.pcx",
+        pcxFile(10, 2, 1, 4, 2,
+                {0x55, 0x40, 0x33, 0x00, 0x0F, 0x80, 0x01, 0x40, 0x12, 0x00, 0x34, 0x40, 0x56, 0x80, 0x78, 0x00},
+                palette));
 }
 
 // Header values are checked before they are used.

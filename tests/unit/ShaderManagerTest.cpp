@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/EngineGlobals.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
+#include "runtime/EngineGlobals.h"
 
 namespace fs = std::filesystem;
 
@@ -71,11 +71,13 @@ TEST_F(ShaderFiles, ManagerKeepsEveryIdAndReportsEachMissingFile) {
     std::istringstream out(stdoutOf([&] { manager.loadBuiltInShaders(); }));
     std::vector<std::string> lines;
     for (std::string line; std::getline(out, line);)
-        if (!line.empty()) lines.push_back(line);
+        if (!line.empty())
+            lines.push_back(line);
 
     const char* const baseNames[BUILT_IN_SHADER_COUNT] = {
-        "simpleTexture", "color", "colorWithTex", "hfield", "dirPerPixel", "dirPerVertex", "pointlight",
-        "spotlight", "toonf2", "dirPerVertexTEX", "dirPerPixelTEX", "ShadowMapping", "ShadowMappingPCF", "parallax3"};
+        "simpleTexture",  "color",         "colorWithTex",     "hfield",   "dirPerPixel",
+        "dirPerVertex",   "pointlight",    "spotlight",        "toonf2",   "dirPerVertexTEX",
+        "dirPerPixelTEX", "ShadowMapping", "ShadowMappingPCF", "parallax3"};
     ASSERT_EQ(lines.size(), 1u + 3 * BUILT_IN_SHADER_COUNT);
     EXPECT_NE(lines[0].find("Loading built in shaders"), std::string::npos) << lines[0];
     for (int id = 0; id < BUILT_IN_SHADER_COUNT; ++id) {
@@ -99,7 +101,8 @@ TEST_F(ShaderFiles, ManagerKeepsEveryIdAndReportsEachMissingFile) {
 // calls through missing entry points; the shader stays the fixed-function
 // fallback and can still be bound and unbound.
 TEST_F(ShaderFiles, WithoutContextReadableFilesFailCleanly) {
-    if (glCreateShaderObjectARB) GTEST_SKIP() << "shader-object entry points are loaded in this process";
+    if (glCreateShaderObjectARB)
+        GTEST_SKIP() << "shader-object entry points are loaded in this process";
     writeFile("a.vert", "void main() {}\n");
     writeFile("a.frag", "void main() {}\n");
     CShader shader;

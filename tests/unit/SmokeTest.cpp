@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/EngineClock.h"
+#include "runtime/EngineClock.h"
 
 // The tick source can be replaced and restored; everything timed relies on it.
 TEST(EngineClock, ReplaceableSource) {

@@ -13,7 +13,8 @@
 #include "audio/CMusic.h"
 #include "audio/CSound.h"
 #include "audio/CSoundManager.h"
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
+#include "support/SlotGuard.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -24,7 +25,8 @@ using testing::internal::GetCapturedStdout;
 std::string writeWav(const fs::path& file) {
     std::ofstream out(file, std::ios::binary);
     const auto le = [&out](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.put(static_cast<char>(value >> (8 * i)));
+        for (int i = 0; i < bytes; ++i)
+            out.put(static_cast<char>(value >> (8 * i)));
     };
     const std::uint32_t dataBytes = 2205 * 4;
     out << "RIFF", le(36 + dataBytes, 4), out << "WAVE";
@@ -42,16 +44,17 @@ protected:
         wav = writeWav(dir / "beep.wav");
         manager = std::make_unique<CSoundManager>();
         ASSERT_TRUE(CSoundManager::isDeviceOpen());
-        EngineGlobals::soundManager = manager.get();
+        slot = std::make_unique<SlotGuard<CSoundManager>>(EngineGlobals::soundManager, manager.get());
     }
     void TearDown() override {
-        EngineGlobals::soundManager = nullptr;
+        slot.reset();
         manager.reset();
         fs::remove_all(dir);
     }
     const fs::path dir = fs::temp_directory_path() / ("kavor_sound_" + std::to_string(getpid()));
     std::string wav;
     std::unique_ptr<CSoundManager> manager;
+    std::unique_ptr<SlotGuard<CSoundManager>> slot;
 };
 }  // namespace
 
@@ -121,7 +124,7 @@ TEST_F(SoundManagerTest, OnlyLoadedObjectsAreRegisteredAndDestroyedOnesLeaveEmpt
 TEST_F(SoundManagerTest, WorksWithoutDevice) {
     CSound early;
     ASSERT_TRUE(early.load(wav));
-    EngineGlobals::soundManager = nullptr;
+    slot.reset();
     manager.reset();
     const std::string driver = getenv("SDL_AUDIODRIVER");
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);

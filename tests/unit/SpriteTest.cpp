@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/EngineClock.h"
+#include "runtime/EngineClock.h"
 #include "scene2d/CSprite.h"
 
 namespace {
@@ -11,7 +11,9 @@ const char* const kMissing = "Data/no-such-dir/frame";
 
 class SpriteClock : public ::testing::Test {
 protected:
-    void SetUp() override { EngineClock::setSource([this] { return now; }); }
+    void SetUp() override {
+        EngineClock::setSource([this] { return now; });
+    }
     void TearDown() override { EngineClock::setSource({}); }
 
     // Moves time on by ms, runs one looping or one-shot clock step and
@@ -42,8 +44,10 @@ TEST_F(SpriteClock, ChangesAfterMoreThanThePeriod) {
 TEST_F(SpriteClock, LoopWrapsOnceStops) {
     CSprite looping(kMissing, 3, 0.0f, 0.0f);
     CSprite once(kMissing, 3, 0.0f, 0.0f);
-    for (unsigned int expected : {2u, 3u, 1u, 2u}) EXPECT_EQ(step(looping, 51), expected);
-    for (unsigned int expected : {2u, 3u, 3u}) EXPECT_EQ(step(once, 51, false), expected);
+    for (unsigned int expected : {2u, 3u, 1u, 2u})
+        EXPECT_EQ(step(looping, 51), expected);
+    for (unsigned int expected : {2u, 3u, 3u})
+        EXPECT_EQ(step(once, 51, false), expected);
     once.reset();
     EXPECT_EQ(step(once, 51, false), 2u);
 }

@@ -13,7 +13,9 @@ Bytes tgaHeader(unsigned type, unsigned width, unsigned height, unsigned bits, c
     return b.raw(std::vector<std::uint8_t>(id.begin(), id.end()));
 }
 
-std::vector<std::uint8_t> bgr(unsigned i) { return {std::uint8_t(i * 7), std::uint8_t(i * 13 + 1), std::uint8_t(255 - i)}; }
+std::vector<std::uint8_t> bgr(unsigned i) {
+    return {std::uint8_t(i * 7), std::uint8_t(i * 13 + 1), std::uint8_t(255 - i)};
+}
 
 std::string failure(const std::vector<std::uint8_t>& bytes) {
     CTGALoader loader;
@@ -42,7 +44,12 @@ TEST(TgaReader, RunLengthPacketsOfEveryBoundaryLength) {
         for (unsigned k = 0; k < n; ++k, ++count)
             plain.raw(bgr(seed));
     };
-    raw(1); run(128, 40); raw(128); run(1, 41); raw(30); run(12, 42);  // exactly 300 pixels
+    raw(1);
+    run(128, 40);
+    raw(128);
+    run(1, 41);
+    raw(30);
+    run(12, 42);  // exactly 300 pixels
     packed.fill(20, 0xEE);
     const EngineDecode a = engineDecode("tga", plain.data);
     const EngineDecode b = engineDecode("tga", packed.data);

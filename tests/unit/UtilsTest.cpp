@@ -8,9 +8,11 @@
 #include <string>
 
 #include "core/CUtils.h"
-#include "core/EngineClock.h"
-#include "core/EngineGlobals.h"
 #include "graphics/CGraphicsCore.h"
+#include "runtime/EngineGlobals.h"
+#include "runtime/FrameClock.h"
+#include "support/ManualClock.h"
+#include "support/SlotGuard.h"
 
 namespace {
 // Expects `call` to throw std::runtime_error carrying exactly `message`.
@@ -75,8 +77,7 @@ TEST(UtilsTangentSpace, FollowsTheTextureAxesAndSkipsDegenerateMappings) {
     EXPECT_FLOAT_EQ(binormal.y, -1);
 
     // 1/det overflows a float here; the axes must still be finite unit vectors.
-    u.computeTangentSpace({0, 0, 0}, {2e10f, 0, 0}, {0, 2e10f, 0}, {0, 0}, {1e-20f, 0}, {0, 1e-20f}, tangent,
-                          binormal);
+    u.computeTangentSpace({0, 0, 0}, {2e10f, 0, 0}, {0, 2e10f, 0}, {0, 0}, {1e-20f, 0}, {0, 1e-20f}, tangent, binormal);
     EXPECT_NEAR(tangent.x, 1, 1e-6f);
     EXPECT_EQ(tangent.y, 0);
     EXPECT_NEAR(binormal.y, -1, 1e-6f);
@@ -89,20 +90,12 @@ TEST(UtilsTangentSpace, FollowsTheTextureAxesAndSkipsDegenerateMappings) {
 
 class FrameClockTest : public testing::Test {
 protected:
-    void SetUp() override {
-        CUtils::resetFrameClock();
-        EngineClock::setSource([this] { return now; });
-    }
-    void TearDown() override {
-        EngineClock::setSource({});
-        CUtils::resetFrameClock();
-    }
     void frameAt(std::uint32_t ticks) {
-        now = ticks;
+        clock.now = ticks;
         utils.updateFps();
     }
 
-    std::uint32_t now = 0;
+    ManualClock clock;
     CUtils utils;
 };
 
@@ -124,7 +117,7 @@ TEST_F(FrameClockTest, RefreshesOnlyAfterMoreThanASecond) {
     frameAt(2002);
     EXPECT_EQ(utils.getFps(), 3);
 
-    CUtils::resetFrameClock();
+    FrameClock::reset();
     frameAt(2100);
     EXPECT_FLOAT_EQ(utils.getDeltaTime(), 2.1f);
 }
@@ -142,10 +135,11 @@ TEST_F(FrameClockTest, RefreshAppendsTheRateToTheWindowCaption) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     CGraphicsCore graphics;  // its destructor shuts SDL down again
     graphics.setCaption("Demo");
-    EngineGlobals::graphicsCore = &graphics;
-    frameAt(400);
-    frameAt(1200);
-    EngineGlobals::graphicsCore = nullptr;
+    {
+        SlotGuard coreSlot(EngineGlobals::graphicsCore, &graphics);
+        frameAt(400);
+        frameAt(1200);
+    }
     char* title = nullptr;
     SDL_WM_GetCaption(&title, nullptr);
     ASSERT_NE(title, nullptr);

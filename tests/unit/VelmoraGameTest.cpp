@@ -18,7 +18,8 @@ using Pixels = std::vector<std::uint32_t>;
 // from..to inclusive, then `more`.
 Pixels span(std::uint32_t from, std::uint32_t to, Pixels more = {}) {
     Pixels v;
-    for (std::uint32_t i = from; i <= to; ++i) v.push_back(i);
+    for (std::uint32_t i = from; i <= to; ++i)
+        v.push_back(i);
     v.insert(v.end(), more.begin(), more.end());
     return v;
 }
@@ -27,14 +28,16 @@ Pixels span(std::uint32_t from, std::uint32_t to, Pixels more = {}) {
 Pixels painted(const CPixelBuffer& f, bool inRow, std::uint32_t at, Rgb colour) {
     Pixels v;
     for (std::uint32_t i = 0; i < (inRow ? f.getWidth() : f.getHeight()); ++i)
-        if ((inRow ? f.getPixel(i, at) : f.getPixel(at, i)) == colour) v.push_back(i);
+        if ((inRow ? f.getPixel(i, at) : f.getPixel(at, i)) == colour)
+            v.push_back(i);
     return v;
 }
 
 std::size_t notFree(const CPixelBuffer& f) {
     std::size_t n = 0;
     for (std::uint32_t y = 0; y < f.getHeight(); ++y)
-        for (std::uint32_t x = 0; x < f.getWidth(); ++x) n += f.getPixel(x, y) != CPixelBuffer::FREE;
+        for (std::uint32_t x = 0; x < f.getWidth(); ++x)
+            n += f.getPixel(x, y) != CPixelBuffer::FREE;
     return n;
 }
 
@@ -70,7 +73,8 @@ struct Scan {
         field.init(600, 600);
         field.setOutput(log);
         head.setPosition(headX, headY);
-        for (const CVector2& p : points) trail.tryAddPoint(p);
+        for (const CVector2& p : points)
+            trail.tryAddPoint(p);
     }
     std::string rows() { return field.fillRows(trail, head), log.str(); }
     std::string columns() { return field.fillColumns(trail, head), log.str(); }
@@ -91,7 +95,8 @@ TEST(VelmoraGame, StepsTrailAndCollision) {
     play(g, "R4");
     EXPECT_EQ(xy(g.getHead().getPosition()), std::make_pair(2.0f, 300.0f));
     std::vector<std::pair<float, float>> trail;
-    for (const CVector2& p : g.getTrail().getPoints()) trail.push_back(xy(p));
+    for (const CVector2& p : g.getTrail().getPoints())
+        trail.push_back(xy(p));
     EXPECT_EQ(trail, (std::vector<std::pair<float, float>>{{0.5f, 300}, {1, 300}, {1.5f, 300}, {2, 300}}));
     EXPECT_EQ(painted(g.getField(), true, 300, CPixelBuffer::TRAIL), span(0, 2));
     EXPECT_EQ(g.log.str(), "");  // no edge reached, no fill
@@ -120,9 +125,10 @@ TEST(VelmoraPixelBuffer, EdgesAndPositionsOutsideTheField) {
     CPixelBuffer f;
     f.init(600, 600);
     EXPECT_FALSE(f.isOnBorder({5, 5}));
-    const std::pair<CVector2, int> edges[] = {
-        {{600, 600}, CPixelBuffer::RIGHT}, {{-1, 700}, CPixelBuffer::TOP},
-        {{-3, 300}, CPixelBuffer::LEFT},   {{599.5f, -2}, CPixelBuffer::BOTTOM}};
+    const std::pair<CVector2, int> edges[] = {{{600, 600}, CPixelBuffer::RIGHT},
+                                              {{-1, 700}, CPixelBuffer::TOP},
+                                              {{-3, 300}, CPixelBuffer::LEFT},
+                                              {{599.5f, -2}, CPixelBuffer::BOTTOM}};
     for (const auto& [at, border] : edges) {
         EXPECT_TRUE(f.isOnBorder(at));
         EXPECT_EQ(f.getLastBorder(), border);
@@ -209,7 +215,8 @@ void playRandomGame(CGameManager& game, CGameManager& twin, unsigned seed) {
         const float target = (offX || offY || rng() % 3) ? inside() : edges[rng() % 4];
         for (int frame = 0; frame < 1300 && !(frame && game.getTrail().getPoints().empty()); ++frame) {
             const float delta = target - (alongX ? game.getHead().getPosition().x : game.getHead().getPosition().y);
-            if (delta == 0) break;
+            if (delta == 0)
+                break;
             for (CGameManager* g : {&game, &twin})
                 g->steer(alongX && delta < 0, alongX && delta > 0, !alongX && delta > 0, !alongX && delta < 0);
         }
@@ -218,19 +225,21 @@ void playRandomGame(CGameManager& game, CGameManager& twin, unsigned seed) {
 
 // The field as text, one line per row from y = 0, in runs such as "F120 R1 Y479".
 std::string encode(const CPixelBuffer& f) {
-    const std::pair<char, Rgb> palette[] = {
-        {'F', CPixelBuffer::FREE},        {'R', CPixelBuffer::TRAIL},        {'Y', CPixelBuffer::CLAIMED},
-        {'G', CPixelBuffer::EDGE_CLAIMED}, {'B', CPixelBuffer::COLUMN_PAIR}, {'M', CPixelBuffer::COLUMN_PAIRS}};
+    const std::pair<char, Rgb> palette[] = {{'F', CPixelBuffer::FREE},        {'R', CPixelBuffer::TRAIL},
+                                            {'Y', CPixelBuffer::CLAIMED},     {'G', CPixelBuffer::EDGE_CLAIMED},
+                                            {'B', CPixelBuffer::COLUMN_PAIR}, {'M', CPixelBuffer::COLUMN_PAIRS}};
     auto letter = [&](std::uint32_t x, std::uint32_t y) {
         for (const auto& [l, c] : palette)
-            if (f.getPixel(x, y) == c) return l;
+            if (f.getPixel(x, y) == c)
+                return l;
         return '?';
     };
     std::ostringstream out;
     out << "velmora-field " << f.getWidth() << ' ' << f.getHeight() << '\n';
     for (std::uint32_t y = 0; y < f.getHeight(); ++y) {
         for (std::uint32_t x = 0, end; x < f.getWidth(); x = end) {
-            for (end = x + 1; end < f.getWidth() && letter(end, y) == letter(x, y);) ++end;
+            for (end = x + 1; end < f.getWidth() && letter(end, y) == letter(x, y);)
+                ++end;
             out << (x ? " " : "") << letter(x, y) << end - x;
         }
         out << '\n';
@@ -254,12 +263,14 @@ TEST(VelmoraGame, IndexedFillsMatchTheFullScanOnRandomGames) {
 // a serpentine up to the top edge. KAVOR_UPDATE_GOLDEN=1 rewrites the file.
 TEST(VelmoraGame, ScriptedGameEndsOnTheStoredField) {
     Game game;
-    play(game, "R200 U200 L200 R1 R300 U400 R100 D300 R400 D200 L150 D350 L60 D350 "
-               "R310 U100 R200 U100 L200 U100 R200 U100 L200 U800");
+    play(game,
+         "R200 U200 L200 R1 R300 U400 R100 D300 R400 D200 L150 D350 L60 D350 "
+         "R310 U100 R200 U100 L200 U100 R200 U100 L200 U800");
     const std::string actual = encode(game.getField());
     const std::string here = __FILE__;
     const std::string path = here.substr(0, here.rfind("/unit/")) + "/data/velmora/scripted_game.rle";
-    if (std::getenv("KAVOR_UPDATE_GOLDEN")) std::ofstream(path) << actual;
+    if (std::getenv("KAVOR_UPDATE_GOLDEN"))
+        std::ofstream(path) << actual;
     std::ifstream file(path);
     ASSERT_TRUE(file) << "missing " << path;
     std::stringstream expected;

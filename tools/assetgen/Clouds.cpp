@@ -32,7 +32,8 @@ std::vector<Puff> cloudPuffs(const CloudRow& row, float pictureWidth) {
         const float presence = presenceAt(x);
         const float size = 0.4f + 0.6f * smoothstep(0.25f, 0.65f, noise.fbm2D(x / (row.scale * 1.7f), 3.5f, 2));
         const float radius = row.height * size * std::sqrt(presence) * (0.3f + 0.4f * noise.random(i, 2));
-        if (radius < 5.0f) continue;
+        if (radius < 5.0f)
+            continue;
         // Puffs rise only where the cloud goes on to both sides, so a cloud's
         // ends stay low and round off instead of standing up as a wall.
         const float reach = std::min(presenceAt(x - radius), presenceAt(x + radius));
@@ -65,14 +66,16 @@ public:
             const Puff& puff = puffs_[i];
             const int from = std::max(0, static_cast<int>(std::floor(puff.x - puff.radius - margin)));
             const int to = std::min(width - 1, static_cast<int>(std::ceil(puff.x + puff.radius + margin)));
-            for (int x = from; x <= to; ++x) columns_[static_cast<std::size_t>(x)].push_back(i);
+            for (int x = from; x <= to; ++x)
+                columns_[static_cast<std::size_t>(x)].push_back(i);
         }
     }
 
     // Rows between which the row's clouds, faded bases included, lie.
     float top() const {
         float y = row_.base;
-        for (const Puff& puff : puffs_) y = std::min(y, puff.y - puff.radius);
+        for (const Puff& puff : puffs_)
+            y = std::min(y, puff.y - puff.radius);
         return y - 2.0f;
     }
     float bottom() const { return bottom_; }
@@ -152,7 +155,8 @@ void paintCloudRow(Image& image, const CloudRow& row) {
     const int y1 = std::min(image.height() - 1, static_cast<int>(std::ceil(field.bottom())));
     Image layer(image.width(), image.height());
     for (int x = 0; x < image.width(); ++x) {
-        if (field.empty(x)) continue;
+        if (field.empty(x))
+            continue;
         const float px = static_cast<float>(x) + 0.5f;
         // The base wanders a little up and down along the row.
         const float baseY = row.base + (ragged.fbm1D(px / (row.scale * 0.12f), 3) - 0.5f) * row.height * 0.25f;
@@ -161,14 +165,16 @@ void paintCloudRow(Image& image, const CloudRow& row) {
             float outline = 0.0f;
             float height = 0.0f;
             field.sample(x, px, py, outline, height);
-            if (outline < -1.0f) continue;
+            if (outline < -1.0f)
+                continue;
             // Streaks make the faded base ragged rather than ruled.
             const float streak = (ragged.fbm2D(px / 40.0f, py / 6.0f + 40.0f, 2) - 0.5f) * 0.5f;
             const float below = 1.0f - smoothstep(0.0f, 1.0f, (py - baseY) / fade + 0.5f + streak);
             // Thin rims, where the surface is low, let some sky through.
             const float body = 0.7f + 0.3f * smoothstep(0.0f, 8.0f, height);
             const float alpha = smoothstep(-1.0f, 1.0f, outline) * body * below;
-            if (alpha <= 0.0f) continue;
+            if (alpha <= 0.0f)
+                continue;
 
             float left = 0.0f, right = 0.0f, up = 0.0f, down = 0.0f, unused = 0.0f;
             field.sample(x, px - 1.0f, py, unused, left);

@@ -42,7 +42,8 @@ struct ColorStop {
 
 // Piecewise-linear colour ramp over stops sorted by position; clamps at both ends.
 inline Color gradient(const ColorStop* stops, int count, float v) {
-    if (v <= stops[0].at) return stops[0].color;
+    if (v <= stops[0].at)
+        return stops[0].color;
     for (int i = 1; i < count; ++i)
         if (v < stops[i].at)
             return mix(stops[i - 1].color, stops[i].color, (v - stops[i - 1].at) / (stops[i].at - stops[i - 1].at));

@@ -16,7 +16,8 @@ char32_t latin1(char c) { return static_cast<char32_t>(static_cast<unsigned char
 
 FontFace::FontFace(const std::string& directory, const std::string& fileName, int pixelHeight, int pixelWidth) {
     const std::string path = (std::filesystem::path(directory) / fileName).string();
-    if (FT_Init_FreeType(&library_) != 0) throw std::runtime_error("FreeType could not start");
+    if (FT_Init_FreeType(&library_) != 0)
+        throw std::runtime_error("FreeType could not start");
     if (FT_New_Face(library_, path.c_str(), 0, &face_) != 0) {
         FT_Done_FreeType(library_);
         throw std::runtime_error("cannot open font " + path);
@@ -44,7 +45,8 @@ GlyphBitmap FontFace::render(char32_t codePoint) const {
     glyph.advance = roundedPixels(slot->advance.x);
     glyph.left = slot->bitmap_left;
     glyph.top = slot->bitmap_top;
-    if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) return glyph;
+    if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY)
+        return glyph;
     glyph.width = static_cast<int>(bitmap.width);
     glyph.height = static_cast<int>(bitmap.rows);
     glyph.coverage.reserve(static_cast<std::size_t>(glyph.width * glyph.height));
@@ -69,7 +71,8 @@ int FontFace::layout(const std::string& text, const std::function<void(const Gly
         const GlyphBitmap glyph = render(latin1(text[i]));
         place(glyph, pen);
         pen += glyph.advance;
-        if (i + 1 < text.size()) pen += kerning(latin1(text[i]), latin1(text[i + 1]));
+        if (i + 1 < text.size())
+            pen += kerning(latin1(text[i]), latin1(text[i + 1]));
     }
     return pen;
 }

@@ -23,8 +23,10 @@ int cellIndex(int code, int style) {
 // Offset that moves the span [first, last] inside [low, high] where it fits;
 // a span too long for the range keeps its position and is clipped.
 int fitShift(int first, int last, int low, int high) {
-    if (first < low && last + (low - first) <= high) return low - first;
-    if (last > high && first - (last - high) >= low) return high - last;
+    if (first < low && last + (low - first) <= high)
+        return low - first;
+    if (last > high && first - (last - high) >= low)
+        return high - last;
     return 0;
 }
 
@@ -42,7 +44,8 @@ void placeGlyph(Image& sheet, const GlyphBitmap& glyph, int left, int top) {
         for (int gx = 0; gx < glyph.width; ++gx) {
             const int x = x0 + gx;
             const int y = y0 + gy;
-            if (x < left || x > lastX || y < top || y > lastY) continue;
+            if (x < left || x > lastX || y < top || y > lastY)
+                continue;
             sheet.set(x, y, {1.0f, 1.0f, 1.0f, static_cast<float>(glyph.at(gx, gy)) / 255.0f});
         }
     }
@@ -51,7 +54,8 @@ void placeGlyph(Image& sheet, const GlyphBitmap& glyph, int left, int top) {
 }  // namespace
 
 char32_t codePoint(int code) {
-    if (code >= 0x80 && code <= 0x9f) return windows1252High[code - 0x80];
+    if (code >= 0x80 && code <= 0x9f)
+        return windows1252High[code - 0x80];
     return static_cast<char32_t>(code);
 }
 

@@ -3,12 +3,14 @@
 #include <stdexcept>
 
 Image::Image(int width, int height, Color fill) : width_(width), height_(height) {
-    if (width <= 0 || height <= 0) throw std::invalid_argument("image size must be positive");
+    if (width <= 0 || height <= 0)
+        throw std::invalid_argument("image size must be positive");
     pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
 }
 
 std::size_t Image::index(int x, int y) const {
-    if (!contains(x, y)) throw std::out_of_range("pixel outside the image");
+    if (!contains(x, y))
+        throw std::out_of_range("pixel outside the image");
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
 }
 
@@ -17,9 +19,11 @@ const Color& Image::at(int x, int y) const { return pixels_[index(x, y)]; }
 void Image::set(int x, int y, const Color& c) { pixels_[index(x, y)] = c; }
 
 void Image::blend(int x, int y, const Color& c, float coverage) {
-    if (!contains(x, y)) return;
+    if (!contains(x, y))
+        return;
     const float srcA = clamp01(c.a * coverage);
-    if (srcA <= 0.0f) return;
+    if (srcA <= 0.0f)
+        return;
     Color& dst = pixels_[index(x, y)];
     const float keep = dst.a * (1.0f - srcA);
     const float outA = srcA + keep;
@@ -31,14 +35,17 @@ void Image::blend(int x, int y, const Color& c, float coverage) {
 
 void Image::draw(const Image& source, int x, int y, float opacity) {
     for (int sy = 0; sy < source.height(); ++sy)
-        for (int sx = 0; sx < source.width(); ++sx) blend(x + sx, y + sy, source.at(sx, sy), opacity);
+        for (int sx = 0; sx < source.width(); ++sx)
+            blend(x + sx, y + sy, source.at(sx, sy), opacity);
 }
 
 Image Image::crop(int x, int width) const {
-    if (x < 0 || width <= 0 || x + width > width_) throw std::out_of_range("crop outside the image");
+    if (x < 0 || width <= 0 || x + width > width_)
+        throw std::out_of_range("crop outside the image");
     Image out(width, height_);
     for (int y = 0; y < height_; ++y)
-        for (int cx = 0; cx < width; ++cx) out.set(cx, y, at(x + cx, y));
+        for (int cx = 0; cx < width; ++cx)
+            out.set(cx, y, at(x + cx, y));
     return out;
 }
 
@@ -49,20 +56,25 @@ void Image::bleedColumns() {
         std::vector<int> above(static_cast<std::size_t>(height_), -1);
         std::vector<int> below(static_cast<std::size_t>(height_), -1);
         for (int y = 0, last = -1; y < height_; ++y) {
-            if (at(x, y).a > 0.0f) last = y;
+            if (at(x, y).a > 0.0f)
+                last = y;
             above[static_cast<std::size_t>(y)] = last;
         }
         for (int y = height_ - 1, last = -1; y >= 0; --y) {
-            if (at(x, y).a > 0.0f) last = y;
+            if (at(x, y).a > 0.0f)
+                last = y;
             below[static_cast<std::size_t>(y)] = last;
         }
         for (int y = 0; y < height_; ++y) {
-            if (at(x, y).a > 0.0f) continue;
+            if (at(x, y).a > 0.0f)
+                continue;
             const int up = above[static_cast<std::size_t>(y)];
             const int down = below[static_cast<std::size_t>(y)];
             int from = up;
-            if (from < 0 || (down >= 0 && down - y < y - up)) from = down;
-            if (from >= 0) set(x, y, withAlpha(at(x, from), 0.0f));
+            if (from < 0 || (down >= 0 && down - y < y - up))
+                from = down;
+            if (from >= 0)
+                set(x, y, withAlpha(at(x, from), 0.0f));
         }
     }
 }

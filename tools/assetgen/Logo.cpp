@@ -53,7 +53,8 @@ void paintText(Image& logo, const FontFace& face, const std::string& text, int b
     face.drawText(mask, (width - face.measure(text)) / 2, baseline, text, {1.0f, 1.0f, 1.0f, 1.0f});
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
-            if (dx * dx + dy * dy <= 5) paintMask(logo, mask, dx, dy, [](float, float) { return outlineColor; });
+            if (dx * dx + dy * dy <= 5)
+                paintMask(logo, mask, dx, dy, [](float, float) { return outlineColor; });
     paintMask(logo, mask, 0, 0, [&](float, float y) { return gradient(fill, stops, y); });
 }
 

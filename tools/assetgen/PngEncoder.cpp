@@ -16,7 +16,8 @@ void flushNothing(png_structp) {}
 
 bool isOpaque(const std::vector<std::uint8_t>& rgba) {
     for (std::size_t i = 3; i < rgba.size(); i += 4)
-        if (rgba[i] != 255) return false;
+        if (rgba[i] != 255)
+            return false;
     return true;
 }
 
@@ -40,7 +41,8 @@ struct PngLayout {
 // Runs the libpng calls. libpng reports errors by longjmp, so this function
 // holds no object with a destructor; the caller owns everything.
 bool writeRows(png_structp png, png_infop info, const PngLayout& layout, std::vector<std::uint8_t>* out) {
-    if (setjmp(png_jmpbuf(png))) return false;
+    if (setjmp(png_jmpbuf(png)))
+        return false;
     png_set_write_fn(png, out, &appendBytes, &flushNothing);
     png_set_compression_level(png, 9);
     png_set_IHDR(png, info, layout.width, layout.height, 8, layout.colorType, PNG_INTERLACE_NONE,
@@ -57,7 +59,8 @@ bool writeRows(png_structp png, png_infop info, const PngLayout& layout, std::ve
 std::vector<std::uint8_t> encodePng(const Image& image) {
     std::vector<std::uint8_t> pixels = image.toRgba8();
     const bool opaque = isOpaque(pixels);
-    if (opaque) pixels = dropAlpha(pixels);
+    if (opaque)
+        pixels = dropAlpha(pixels);
     const std::size_t channels = opaque ? 3 : 4;
     const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * channels;
 
@@ -69,6 +72,7 @@ std::vector<std::uint8_t> encodePng(const Image& image) {
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool written = info && writeRows(png, info, layout, &out);
     png_destroy_write_struct(&png, &info);
-    if (!written) throw std::runtime_error("libpng could not encode the image");
+    if (!written)
+        throw std::runtime_error("libpng could not encode the image");
     return out;
 }

@@ -18,7 +18,8 @@ Polygon arrowOutline(float scale) {
     const Polygon unit = {{0.0f, 0.0f},   {0.0f, 19.5f}, {4.6f, 15.2f}, {8.0f, 22.6f},
                           {11.2f, 21.2f}, {7.9f, 14.0f}, {14.0f, 14.0f}};
     Polygon scaledOutline;
-    for (const Raster::Point& p : unit) scaledOutline.push_back({0.9f + p.x * scale, 0.9f + p.y * scale});
+    for (const Raster::Point& p : unit)
+        scaledOutline.push_back({0.9f + p.x * scale, 0.9f + p.y * scale});
     return scaledOutline;
 }
 
@@ -28,7 +29,8 @@ Polygon moveCross(float cx, float cy) {
     Polygon cross;
     for (int turn = 0; turn < 4; ++turn) {
         for (Raster::Point p : quarter) {
-            for (int i = 0; i < turn; ++i) p = {-p.y, p.x};
+            for (int i = 0; i < turn; ++i)
+                p = {-p.y, p.x};
             cross.push_back({cx + p.x, cy + p.y});
         }
     }
@@ -37,7 +39,8 @@ Polygon moveCross(float cx, float cy) {
 
 Polygon shifted(const Polygon& polygon, float dx, float dy) {
     Polygon out;
-    for (const Raster::Point& p : polygon) out.push_back({p.x + dx, p.y + dy});
+    for (const Raster::Point& p : polygon)
+        out.push_back({p.x + dx, p.y + dy});
     return out;
 }
 

@@ -13,7 +13,8 @@ bool insidePolygon(const std::vector<Point>& polygon, float x, float y) {
     for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
         const Point& a = polygon[i];
         const Point& b = polygon[j];
-        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x) inside = !inside;
+        if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
     }
     return inside;
 }
@@ -73,19 +74,22 @@ void fillShape(Image& target, float minX, float minY, float maxX, float maxY, co
 }
 
 void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& color) {
-    if (polygon.size() < 3) return;
+    if (polygon.size() < 3)
+        return;
     const Bounds box = boundsOf(polygon, 0.0f);
     fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color,
               [&](float x, float y) { return insidePolygon(polygon, x, y); });
 }
 
 void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color) {
-    if (polygon.size() < 2) return;
+    if (polygon.size() < 2)
+        return;
     const float half = width / 2.0f;
     const Bounds box = boundsOf(polygon, half);
     fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color, [&](float x, float y) {
         for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
-            if (distanceToSegmentSquared(polygon[j], polygon[i], x, y) <= half * half) return true;
+            if (distanceToSegmentSquared(polygon[j], polygon[i], x, y) <= half * half)
+                return true;
         return false;
     });
 }

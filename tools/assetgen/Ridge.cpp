@@ -74,7 +74,8 @@ void paintRidge(Image& image, const Ridge& ridge) {
         for (int y = std::max(0, static_cast<int>(highest)); y < image.height(); ++y) {
             const float fy = static_cast<float>(y);
             float coverage = 0.0f;
-            for (float t : tops) coverage += clamp01(fy + 1.0f - t) / samplesPerColumn;
+            for (float t : tops)
+                coverage += clamp01(fy + 1.0f - t) / samplesPerColumn;
             image.blend(x, y, surfaceColor(ridge, rock, fx, fy, top, std::max(0.0f, fy - top)), coverage);
         }
     }

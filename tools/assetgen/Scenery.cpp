@@ -26,14 +26,16 @@ const Color sunGlowColor = {1.0f, 0.86f, 0.62f, 0.55f};
 Image sky() {
     Image image(screenWidth, screenHeight);
     for (int y = 0; y < screenHeight; ++y)
-        for (int x = 0; x < screenWidth; ++x) image.set(x, y, gradient(skyStops, 5, static_cast<float>(y)));
+        for (int x = 0; x < screenWidth; ++x)
+            image.set(x, y, gradient(skyStops, 5, static_cast<float>(y)));
     Raster::fillGlow(image, 770.0f, 470.0f, 420.0f, sunGlowColor);
     const CloudRow rows[] = {
         {212.0f, 70.0f, 260.0f, 0.42f, 1.0f, 0.0f, {1.0f, 0.99f, 0.96f}, {0.62f, 0.68f, 0.82f}, 11},
         {300.0f, 45.0f, 170.0f, 0.40f, 0.95f, 0.0f, {0.98f, 0.97f, 0.95f}, {0.68f, 0.74f, 0.86f}, 12},
         {370.0f, 25.0f, 110.0f, 0.45f, 0.85f, 0.0f, {0.96f, 0.95f, 0.93f}, {0.74f, 0.79f, 0.88f}, 13},
     };
-    for (const CloudRow& row : rows) paintCloudRow(image, row);
+    for (const CloudRow& row : rows)
+        paintCloudRow(image, row);
     return image;
 }
 
@@ -117,14 +119,16 @@ std::vector<Image> landscapeStrips() {
     paintForest(land, ridges[1], forests[0]);
     paintRidge(land, ridges[2]);
     paintForest(land, ridges[2], forests[1]);
-    for (std::uint32_t i = 0; i < 3; ++i) paintVillage(land, ridges[2], villages[i], 50 + i);
+    for (std::uint32_t i = 0; i < 3; ++i)
+        paintVillage(land, ridges[2], villages[i], 50 + i);
     paintRidge(land, ridges[3]);
     paintForest(land, ridges[3], forests[2]);
     paintRidge(land, ridges[4]);
     paintGrass(land, ridges[4], 60);
     land.bleedColumns();
     std::vector<Image> strips;
-    for (int i = 0; i < stripCount; ++i) strips.push_back(land.crop(i * screenWidth, screenWidth));
+    for (int i = 0; i < stripCount; ++i)
+        strips.push_back(land.crop(i * screenWidth, screenWidth));
     return strips;
 }
 
@@ -134,7 +138,8 @@ Image cloudLayer() {
         {160.0f, 42.0f, 240.0f, 0.45f, 0.92f, 260.0f, {1.0f, 1.0f, 1.0f}, {0.70f, 0.75f, 0.86f}, 31},
         {255.0f, 36.0f, 170.0f, 0.42f, 0.88f, 260.0f, {1.0f, 1.0f, 0.98f}, {0.74f, 0.79f, 0.88f}, 32},
     };
-    for (const CloudRow& row : rows) paintCloudRow(image, row);
+    for (const CloudRow& row : rows)
+        paintCloudRow(image, row);
     image.bleedColumns();
     return image;
 }

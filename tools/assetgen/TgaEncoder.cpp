@@ -12,7 +12,8 @@ void putLittle16(std::vector<std::uint8_t>& out, int value) {
 }  // namespace
 
 std::vector<std::uint8_t> encodeTga(const Image& image) {
-    if (image.width() > 0xffff || image.height() > 0xffff) throw std::invalid_argument("image too large for TGA");
+    if (image.width() > 0xffff || image.height() > 0xffff)
+        throw std::invalid_argument("image too large for TGA");
     std::vector<std::uint8_t> out = {
         0,              // no image ID
         0,              // no colour map

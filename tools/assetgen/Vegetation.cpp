@@ -30,13 +30,15 @@ Shape leafyTree(float x, float base, float h, const Noise& leaves) {
     const float cy = base - h + ry;
     const float leaf = h * 0.11f;
     return {x - rx * 1.3f, base - h, x + rx * 1.3f, base, [=, &leaves](float px, float py) {
-                if (std::fabs(px - x) < h * 0.05f && py > cy && py <= base) return true;
+                if (std::fabs(px - x) < h * 0.05f && py > cy && py <= base)
+                    return true;
                 const float lobes[3][3] = {{0.0f, 0.0f, 1.0f}, {-0.55f, 0.35f, 0.72f}, {0.55f, 0.3f, 0.75f}};
                 const float edge = 1.0f - 0.35f * leaves.value2D(px / leaf, py / leaf);
                 for (const auto& lobe : lobes) {
                     const float dx = (px - x - lobe[0] * rx) / (rx * lobe[2]);
                     const float dy = (py - cy - lobe[1] * ry) / (ry * lobe[2]);
-                    if (dx * dx + dy * dy <= edge) return true;
+                    if (dx * dx + dy * dy <= edge)
+                        return true;
                 }
                 return false;
             }};
@@ -46,10 +48,13 @@ Shape leafyTree(float x, float base, float h, const Noise& leaves) {
 Shape conifer(float x, float base, float h) {
     const float halfWidth = h * 0.24f;
     return {x - halfWidth, base - h, x + halfWidth, base, [=](float px, float py) {
-                if (py > base || py < base - h) return false;
-                if (std::fabs(px - x) < h * 0.04f) return true;
+                if (py > base || py < base - h)
+                    return false;
+                if (std::fabs(px - x) < h * 0.04f)
+                    return true;
                 const float t = (py - (base - h)) / (h * 0.88f);
-                if (t > 1.0f) return false;
+                if (t > 1.0f)
+                    return false;
                 const float tier = t * 3.0f - std::floor(t * 3.0f);
                 return std::fabs(px - x) <= halfWidth * (0.2f + 0.8f * t) * (0.5f + 0.5f * tier);
             }};
@@ -68,7 +73,8 @@ void paintForest(Image& image, const Ridge& ridge, const Forest& forest) {
     const int count = static_cast<int>(static_cast<float>(image.width()) / forest.spacing);
     for (int i = 0; i < count; ++i) {
         const float x = (static_cast<float>(i) + noise.random(i, 1)) * forest.spacing;
-        if (noise.fbm2D(x / 260.0f, 3.5f, 3) < forest.clumping) continue;
+        if (noise.fbm2D(x / 260.0f, 3.5f, 3) < forest.clumping)
+            continue;
         const float base = ridgeLine(ridge, x) + 3.0f + noise.random(i, 2) * forest.spread;
         const float height = lerp(forest.minHeight, forest.maxHeight, noise.random(i, 3));
         trees.push_back({x, base, height, noise.random(i, 4) < forest.conifers});

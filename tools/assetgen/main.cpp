@@ -25,7 +25,8 @@ void writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
     std::filesystem::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace
@@ -41,7 +42,8 @@ int main(int argc, char** argv) {
         else
             return usage();
     }
-    if (dataDirectory.empty()) return usage();
+    if (dataDirectory.empty())
+        return usage();
     try {
         for (const GeneratedFile& file : generateAssets(fontDirectory)) {
             writeFile(std::filesystem::path(dataDirectory) / file.path, file.bytes);

@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/FileBytes.h"
-#include "core/TextFormat.h"
+#include "bytes/FileBytes.h"
+#include "bytes/PixelConvert.h"
+#include "bytes/TextFormat.h"
 #include "graphics/CTGALoader.h"
-#include "graphics/PixelConvert.h"
 #include "graphics/SurfacePixels.h"
 #include "graphics/TextureImage.h"
 #include "graphics/bmp.h"
@@ -35,8 +35,7 @@ std::string oneLine(std::string text) {
 }
 }  // namespace
 
-ImageReport::ImageReport(std::string reader, int width, int height, int channels,
-                                 std::vector<std::uint8_t> pixels)
+ImageReport::ImageReport(std::string reader, int width, int height, int channels, std::vector<std::uint8_t> pixels)
     : reader_(std::move(reader)), width_(width), height_(height), channels_(channels), pixels_(std::move(pixels)) {}
 
 std::string ImageReport::json() const {
@@ -66,11 +65,11 @@ std::unique_ptr<FileReport> ImageReport::fromEngineImage(const char* reader, Tex
     // The engine keeps the bottom row first, as OpenGL wants it.
     PixelConvert::flipRows(image.texels.data(), std::size_t(image.width) * image.components, image.height);
     return std::make_unique<ImageReport>(reader, image.width, image.height, image.components,
-                                             std::vector<std::uint8_t>(image.texels.begin(), image.texels.end()));
+                                         std::vector<std::uint8_t>(image.texels.begin(), image.texels.end()));
 }
 
 std::unique_ptr<FileReport> ImageReport::decodeWith(Decoder decoder, const char* reader, const std::string& path,
-                                                        std::string& error) {
+                                                    std::string& error) {
     std::vector<std::uint8_t> bytes;
     if (!readFile(path, bytes, error))
         return nullptr;
@@ -124,4 +123,3 @@ std::unique_ptr<FileReport> ImageReport::sdlImage(const std::string& path, std::
     }
     return std::make_unique<ImageReport>("sdl_image", surface->w, surface->h, alpha ? 4 : 3, std::move(pixels));
 }
-

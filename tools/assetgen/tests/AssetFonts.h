@@ -11,5 +11,6 @@ inline bool assetFontsInstalled() {
            std::filesystem::exists(assetFontDirectory() + "/DejaVuSans-Bold.ttf");
 }
 
-#define REQUIRE_ASSET_FONTS() \
-    if (!assetFontsInstalled()) GTEST_SKIP() << "fonts-dejavu-core is not installed"
+#define REQUIRE_ASSET_FONTS()   \
+    if (!assetFontsInstalled()) \
+    GTEST_SKIP() << "fonts-dejavu-core is not installed"

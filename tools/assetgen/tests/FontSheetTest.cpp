@@ -45,8 +45,9 @@ double inkOf(int code, int style) {
 }  // namespace
 
 TEST(FontSheet, CellsFollowTheSixteenBySixteenLayout) {
-    const struct { int code, style, left, top; } cells[] = {
-        {32, 0, 0, 0}, {'A', 0, 16, 32}, {'A', 1, 16, 32 + 128}, {159, 1, 240, 240}};
+    const struct {
+        int code, style, left, top;
+    } cells[] = {{32, 0, 0, 0}, {'A', 0, 16, 32}, {'A', 1, 16, 32 + 128}, {159, 1, 240, 240}};
     for (const auto& c : cells) {
         EXPECT_EQ(FontSheet::cellLeft(c.code, c.style), c.left) << c.code << " style " << c.style;
         EXPECT_EQ(FontSheet::cellTop(c.code, c.style), c.top) << c.code << " style " << c.style;
@@ -63,8 +64,10 @@ TEST(FontSheet, TheEngineShowsGlyphsUprightInTheirCells) {
     REQUIRE_ASSET_FONTS();
     const std::vector<std::uint8_t> tga = encodeTga(sheet());
     for (int set = 0; set < 2; ++set) {
-        for (const char low : {'_', '.'}) EXPECT_LT(topShare(tga, low, set), 0.1) << low << " in set " << set;
-        for (const char high : {'^', '`'}) EXPECT_GT(topShare(tga, high, set), 0.9) << high << " in set " << set;
+        for (const char low : {'_', '.'})
+            EXPECT_LT(topShare(tga, low, set), 0.1) << low << " in set " << set;
+        for (const char high : {'^', '`'})
+            EXPECT_GT(topShare(tga, high, set), 0.9) << high << " in set " << set;
         EXPECT_GT(topShare(tga, 'T', set), 0.6) << "set " << set;
     }
 }
@@ -73,8 +76,8 @@ TEST(FontSheet, EveryPrintableCodeHasAGlyphInBothStylesAndTheRestAreEmpty) {
     REQUIRE_ASSET_FONTS();
     for (int code = 32; code < 160; ++code) {
         // Space, DEL and the codes Windows-1252 leaves undefined.
-        const bool blank = code == ' ' || code == 127 || code == 0x81 || code == 0x8d || code == 0x8f ||
-                           code == 0x90 || code == 0x9d;
+        const bool blank =
+            code == ' ' || code == 127 || code == 0x81 || code == 0x8d || code == 0x8f || code == 0x90 || code == 0x9d;
         for (int style = 0; style < 2; ++style)
             if (blank)
                 EXPECT_EQ(inkOf(code, style), 0.0) << "code " << code;

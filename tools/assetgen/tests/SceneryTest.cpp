@@ -23,7 +23,8 @@ float luminance(const Color& c) { return 0.30f * c.r + 0.59f * c.g + 0.11f * c.b
 // First row from the top where the column is mostly covered: the skyline.
 int skyline(const Image& image, int x) {
     for (int y = 0; y < image.height(); ++y)
-        if (image.at(x, y).a >= 0.5f) return y;
+        if (image.at(x, y).a >= 0.5f)
+            return y;
     return image.height();
 }
 
@@ -34,7 +35,8 @@ float colourDistance(const Color& a, const Color& b) {
 // Mean colour difference between two columns, over the rows below the sky.
 float columnDistance(const Image& left, int leftX, const Image& right, int rightX) {
     float sum = 0.0f;
-    for (int y = 0; y < left.height(); ++y) sum += colourDistance(left.at(leftX, y), right.at(rightX, y));
+    for (int y = 0; y < left.height(); ++y)
+        sum += colourDistance(left.at(leftX, y), right.at(rightX, y));
     return sum / static_cast<float>(left.height());
 }
 
@@ -57,7 +59,8 @@ TEST(Scenery, NeighbouringStripsContinueIntoEachOther) {
     // neighbouring columns inside a strip.
     float inside = 0.0f;
     for (const Image& strip : strips())
-        for (int x = 100; x < 1000; x += 100) inside = std::max(inside, columnDistance(strip, x, strip, x + 1));
+        for (int x = 100; x < 1000; x += 100)
+            inside = std::max(inside, columnDistance(strip, x, strip, x + 1));
     for (std::size_t i = 0; i + 1 < strips().size(); ++i) {
         const Image &left = strips()[i], &right = strips()[i + 1];
         EXPECT_LE(std::abs(skyline(left, left.width() - 1) - skyline(right, 0)), 3) << "seam " << i + 1;
@@ -83,7 +86,8 @@ TEST(Scenery, SkyIsAnOpaqueScreen) {
     ASSERT_EQ(sky.width(), Scenery::screenWidth);
     ASSERT_EQ(sky.height(), Scenery::screenHeight);
     for (int y = 0; y < sky.height(); y += 3)
-        for (int x = 0; x < sky.width(); x += 3) ASSERT_EQ(sky.at(x, y).a, 1.0f);
+        for (int x = 0; x < sky.width(); x += 3)
+            ASSERT_EQ(sky.at(x, y).a, 1.0f);
     EXPECT_LT(sky.at(500, 0).b + sky.at(500, 0).g, sky.at(500, 400).b + sky.at(500, 400).g)
         << "the sky is deeper overhead than at the horizon";
 }
@@ -117,8 +121,10 @@ TEST(Scenery, CloudBasesAreShadedAndFadeOutOverSeveralRowsAtARaggedHeight) {
     for (int x = 0; x < clouds.width(); ++x) {
         int top = -1, base = -1;
         for (int y = 0; y < clouds.height(); ++y) {
-            if (clouds.at(x, y).a < 0.8f) continue;
-            if (top < 0) top = y;
+            if (clouds.at(x, y).a < 0.8f)
+                continue;
+            if (top < 0)
+                top = y;
             base = y;
         }
         if (base - top < 6) {

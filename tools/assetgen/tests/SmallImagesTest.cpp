@@ -10,13 +10,15 @@ namespace {
 
 // Power-of-two sides: the texture loader rescales other sizes, which blurs small pictures.
 void expectLoaderKeepsSize(const Image& image) {
-    for (const int side : {image.width(), image.height()}) EXPECT_TRUE(side > 0 && (side & (side - 1)) == 0) << side;
+    for (const int side : {image.width(), image.height()})
+        EXPECT_TRUE(side > 0 && (side & (side - 1)) == 0) << side;
 }
 
 float inkIn(const Image& image, int x0, int y0, int x1, int y1) {
     float ink = 0.0f;
     for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) ink += image.at(x, y).a;
+        for (int x = x0; x < x1; ++x)
+            ink += image.at(x, y).a;
     return ink;
 }
 

@@ -1,4 +1,4 @@
-#include "core/TextFormat.h"
+#include "bytes/TextFormat.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "core/CLogger.h"
+#include "runtime/CLogger.h"
 
 namespace {
 // Writes the bytes of `text` (embedded NULs included) and a line end.

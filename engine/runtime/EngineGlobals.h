@@ -30,10 +30,7 @@ enum eEvents {
 };
 
 // Shadow technique stored in the graphics core.
-enum sShadowTypes {
-    SHADOW_VOLUMES = 0,
-    SHADOW_MAPPING = 1
-};
+enum sShadowTypes { SHADOW_VOLUMES = 0, SHADOW_MAPPING = 1 };
 
 // Identifiers of the built-in shader programs, in load order.
 enum Default_Shader_Types {

@@ -1,4 +1,4 @@
-#include "core/FileBytes.h"
+#include "bytes/FileBytes.h"
 
 #include <cstdio>
 #include <memory>

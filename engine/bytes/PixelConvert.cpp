@@ -1,4 +1,4 @@
-#include "graphics/PixelConvert.h"
+#include "bytes/PixelConvert.h"
 
 #include <algorithm>
 #include <cstring>
@@ -49,8 +49,8 @@ __attribute__((target("ssse3"))) std::size_t shuffleVector(const std::uint8_t* s
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 16));
         const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + 32));
         const __m128i out0 = _mm_or_si128(_mm_shuffle_epi8(a, a0), _mm_shuffle_epi8(b, b0));
-        const __m128i out1 = _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(a, a1), _mm_shuffle_epi8(b, b1)),
-                                          _mm_shuffle_epi8(c, c1));
+        const __m128i out1 =
+            _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(a, a1), _mm_shuffle_epi8(b, b1)), _mm_shuffle_epi8(c, c1));
         const __m128i out2 = _mm_or_si128(_mm_shuffle_epi8(b, b2), _mm_shuffle_epi8(c, c2));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), out0);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 16), out1);
@@ -68,8 +68,7 @@ std::size_t shuffleFast(const std::uint8_t*, std::uint8_t*, std::size_t) { retur
 #endif
 }  // namespace
 
-void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep,
-              std::size_t count) {
+void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep, std::size_t count) {
     if (srcStep == 4) {
         dstStep == 4 ? shuffleWords(src, dst, count) : shuffle<4, 3>(src, dst, count);
     } else {

@@ -1,4 +1,4 @@
-#include "core/ByteReader.h"
+#include "bytes/ByteReader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,8 +11,7 @@ const std::uint8_t kNoBytes[1] = {0};
 ByteReader::ByteReader(const std::uint8_t* data, std::size_t size)
     : data_(data ? data : kNoBytes), size_(data ? size : 0) {}
 
-ByteReader::ByteReader(const std::vector<std::uint8_t>& bytes)
-    : ByteReader(bytes.data(), bytes.size()) {}
+ByteReader::ByteReader(const std::vector<std::uint8_t>& bytes) : ByteReader(bytes.data(), bytes.size()) {}
 
 bool ByteReader::read_u16(std::uint16_t& out) {
     const std::uint8_t* p = take(2);
@@ -65,6 +64,4 @@ bool ByteReader::seek(std::size_t offset) {
     return true;
 }
 
-ByteReader ByteReader::window(std::size_t n) const {
-    return ByteReader(data_ + pos_, std::min(n, remaining()));
-}
+ByteReader ByteReader::window(std::size_t n) const { return ByteReader(data_ + pos_, std::min(n, remaining())); }

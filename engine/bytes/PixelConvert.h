@@ -7,8 +7,7 @@ namespace PixelConvert {
 // Converts count pixels stored B, G, R (, A) srcStep bytes apart into R, G, B
 // (, A) dstStep bytes apart. Steps (src, dst) are (3, 3), (4, 4), which keeps
 // the fourth byte, or (4, 3), which drops it.
-void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep,
-              std::size_t count);
+void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep, std::size_t count);
 
 // A 256-colour palette packed for fast expansion: entry i holds R, G, B in
 // its low three bytes (memory order).

@@ -1,4 +1,4 @@
-#include "core/EngineGlobals.h"
+#include "runtime/EngineGlobals.h"
 
 namespace EngineGlobals {
 Engine* engine = nullptr;
