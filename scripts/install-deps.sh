@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libx11-dev xvfb xauth xdotool x11-utils imagemagick
   libpng-dev libfreetype-dev fonts-dejavu-core
+  libpugixml-dev
 )
 missing=()
 for p in "${packages[@]}"; do

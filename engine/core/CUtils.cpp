@@ -19,14 +19,9 @@
 #include "graphics/ImageLoading.h"
 #include "runtime/EngineGlobals.h"
 #include "runtime/FrameClock.h"
+#include "xml/XmlText.h"
 
 namespace {
-
-struct XmlEntity {
-    char plain;
-    const char* escaped;
-};
-constexpr XmlEntity kXmlEntities[] = {{'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}};
 
 // v x 255 truncated toward zero into 16 bits; saturates instead of leaving
 // out-of-range and NaN values undefined.
@@ -135,39 +130,9 @@ bool CUtils::strToBool(const std::string& text) const {
 
 std::string CUtils::boolToStr(bool value) const { return value ? "true" : "false"; }
 
-std::string CUtils::escapeXml(const std::string& text) const {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        const auto* entity = std::find_if(std::begin(kXmlEntities), std::end(kXmlEntities),
-                                          [c](const XmlEntity& e) { return e.plain == c; });
-        if (entity != std::end(kXmlEntities))
-            out += entity->escaped;
-        else
-            out += c;
-    }
-    return out;
-}
+std::string CUtils::escapeXml(const std::string& text) const { return XmlText::escape(text); }
 
-// Decoding in a single left-to-right pass keeps "&amp;lt;" as the text
-// "&lt;" it was escaped from; replacing entity by entity over the whole
-// string would turn it into "<".
-std::string CUtils::unescapeXml(const std::string& text) const {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const auto* entity = std::find_if(std::begin(kXmlEntities), std::end(kXmlEntities), [&](const XmlEntity& e) {
-            return text.compare(i, std::strlen(e.escaped), e.escaped) == 0;
-        });
-        if (entity != std::end(kXmlEntities)) {
-            out += entity->plain;
-            i += std::strlen(entity->escaped);
-        } else {
-            out += text[i++];
-        }
-    }
-    return out;
-}
+std::string CUtils::unescapeXml(const std::string& text) const { return XmlText::unescape(text); }
 
 void CUtils::drawCube(const CVector3& position) {
     struct Face {
