@@ -25,3 +25,28 @@ CVector3 add(const CVector3& a, const CVector3& b) { return a + b; }
 CVector3 divide(const CVector3& v, float s) { return v / s; }
 
 float dot(const CVector3& a, const CVector3& b) { return a.z * b.z + a.x * b.x + a.y * b.y; }
+
+namespace {
+// One of the two tangent-space axes; only the sign of 1/det matters once the
+// result is normalised, so the reciprocal itself (which overflows for nearly
+// degenerate mappings) is never formed.
+CVector3 tangentAxis(const CVector3& e1, const CVector3& e2, float d1, float d2, float sign) {
+    CVector3 axis = (e2 * d1 + e1 * (-d2)) * sign;
+    axis.normalize();
+    return axis;
+}
+}  // namespace
+
+void computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc, const CVector2& ta,
+                         const CVector2& tb, const CVector2& tc, CVector3& tangent, CVector3& binormal) {
+    const CVector3 e1 = pa - pb;
+    const CVector3 e2 = pa - pc;
+    const CVector2 d1 = ta - tb;
+    const CVector2 d2 = ta - tc;
+    const float det = d1.y * d2.x - d1.x * d2.y;
+    if (det == 0.0f)
+        return;
+    const float sign = det > 0.0f ? 1.0f : -1.0f;
+    tangent = tangentAxis(e1, e2, d1.y, d2.y, sign);
+    binormal = tangentAxis(e1, e2, d1.x, d2.x, sign);
+}

@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Basic/C3DMath.h"
 #include "bytes/TextFormat.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/ImageLoading.h"
@@ -42,15 +43,6 @@ int hexDigit(char c) {
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
-}
-
-// One of the two tangent-space axes; only the sign of 1/det matters once the
-// result is normalised, so the reciprocal itself (which overflows for nearly
-// degenerate mappings) is never formed.
-CVector3 tangentAxis(const CVector3& e1, const CVector3& e2, float d1, float d2, float sign) {
-    CVector3 axis = (e2 * d1 + e1 * (-d2)) * sign;
-    axis.normalize();
-    return axis;
 }
 
 void glTranslate(const CVector3& v) { glTranslatef(v.x, v.y, v.z); }
@@ -203,14 +195,5 @@ void CUtils::swapBytes(std::uint8_t& a, std::uint8_t& b) { std::swap(a, b); }
 
 void CUtils::computeTangentSpace(const CVector3& pa, const CVector3& pb, const CVector3& pc, const CVector2& ta,
                                  const CVector2& tb, const CVector2& tc, CVector3& tangent, CVector3& binormal) {
-    const CVector3 e1 = pa - pb;
-    const CVector3 e2 = pa - pc;
-    const CVector2 d1 = ta - tb;
-    const CVector2 d2 = ta - tc;
-    const float det = d1.y * d2.x - d1.x * d2.y;
-    if (det == 0.0f)
-        return;
-    const float sign = det > 0.0f ? 1.0f : -1.0f;
-    tangent = tangentAxis(e1, e2, d1.y, d2.y, sign);
-    binormal = tangentAxis(e1, e2, d1.x, d2.x, sign);
+    ::computeTangentSpace(pa, pb, pc, ta, tb, tc, tangent, binormal);
 }

@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+// Numbers written as text in the engine's files. The whole text must be the
+// number: no white space, nothing after it.
+namespace TextNumbers {
+// Decimal with an optional sign, within 32 bits.
+bool parseInt(std::string_view text, std::int32_t& out);
+// A C-style decimal number with an optional sign and exponent.
+bool parseFloat(std::string_view text, float& out);
+}  // namespace TextNumbers
