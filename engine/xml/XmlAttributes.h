@@ -1,5 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <forward_list>
+#include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -7,12 +10,12 @@
 #include <vector>
 
 // An element's attribute table: names to raw values, a later value for a
-// name replacing the earlier one. Kept compact because a model holds hundreds
-// of thousands of elements: all names and values of one element share one
-// string and the entries are offsets into it. Iteration follows insertion
-// order, which is the order the writer uses. Lookups are linear while an
-// element has few attributes and go through a hash index beyond that, so a
-// tag with very many attributes cannot make parsing quadratic.
+// name replacing the earlier one. Entries are views: into the document's
+// bytes for attributes read from a file (the document's arena keeps them),
+// into strings the table owns for attributes set in code. Iteration follows
+// insertion order, which is the order the writer uses. Lookups are linear
+// while an element has few attributes and go through a hash index beyond
+// that, so a tag with very many attributes cannot make parsing quadratic.
 class XmlAttributes {
 public:
     struct Attribute {
@@ -20,35 +23,34 @@ public:
         std::string_view value;
     };
 
-    // The value of name; views stay valid until the table changes.
+    explicit XmlAttributes(std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+    XmlAttributes(const XmlAttributes&) = delete;
+    XmlAttributes& operator=(const XmlAttributes&) = delete;
+    ~XmlAttributes();
+
+    // The value of name; views stay valid while the table is unchanged.
     std::optional<std::string_view> find(std::string_view name) const;
     bool contains(std::string_view name) const { return find(name).has_value(); }
+    // Copies name and value into the table.
     void set(std::string_view name, std::string_view value);
+    // Adds views whose bytes outlive the table (a document's own bytes).
+    void setViews(std::string_view name, std::string_view value);
     void remove(std::string_view name);
-    // Room for count attributes of about bytes characters in all.
-    void reserve(std::size_t count, std::size_t bytes);
+    void reserve(std::size_t count) { entries.reserve(count); }
 
-    std::size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
-    Attribute at(std::size_t i) const { return {view(entries_[i].name), view(entries_[i].value)}; }
+    std::size_t size() const { return entries.size(); }
+    bool empty() const { return entries.empty(); }
+    const Attribute& at(std::size_t i) const { return entries[i]; }
 
 private:
-    struct Span {
-        std::uint32_t offset = 0;
-        std::uint32_t length = 0;
-    };
-    struct Entry {
-        Span name;
-        Span value;
-    };
+    using Index = std::unordered_multimap<std::size_t, std::uint32_t>;  // name hash -> entry
 
-    std::string_view view(Span span) const { return {text_.data() + span.offset, span.length}; }
-    Span append(std::string_view bytes);
-    // Position of name in entries_, or size() when absent.
+    // Position of name in entries, or size() when absent.
     std::size_t position(std::string_view name) const;
+    std::string_view keep(std::string_view bytes);
     void rebuildIndex();
 
-    std::string text_;
-    std::vector<Entry> entries_;
-    std::unordered_multimap<std::size_t, std::uint32_t> index_;  // name hash -> entry, for large tables
+    std::pmr::vector<Attribute> entries;
+    std::forward_list<std::string> owned;  // bytes of attributes set in code
+    std::unique_ptr<Index> index;          // only for large tables
 };

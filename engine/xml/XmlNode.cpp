@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "xml/XmlArena.h"
 #include "xml/XmlError.h"
 #include "xml/XmlStream.h"
 #include "xml/XmlTag.h"
@@ -34,7 +35,14 @@ std::ios_base::failure cannotOpen(const std::string& fileName) {
 }
 }  // namespace
 
-XmlNode::XmlNode(std::string name) : name(std::move(name)) {}
+void XmlNode::Deleter::operator()(XmlNode* node) const {
+    if (fromHeap)
+        delete node;
+    else
+        node->~XmlNode();
+}
+
+XmlNode::XmlNode(std::string name, std::pmr::memory_resource* memory) : name(std::move(name)), attributes(memory) {}
 
 XmlNode::~XmlNode() = default;
 
@@ -66,7 +74,7 @@ void XmlNode::setAttribute(const std::string& key, float value) {
 
 void XmlNode::removeAttribute(const std::string& key) { attributes.remove(key); }
 
-void XmlNode::addChild(std::unique_ptr<XmlNode> child) { children.push_back(std::move(child)); }
+void XmlNode::addChild(Ptr child) { children.push_back(std::move(child)); }
 
 const XmlNode::Children& XmlNode::getChildren() const { return children; }
 
@@ -80,8 +88,7 @@ void XmlNode::readFile(const std::string& fileName) {
 }
 
 void XmlNode::read(std::istream& stream) {
-    const std::string bytes = readAll(stream);
-    XmlStream xs(bytes);
+    XmlStream xs(readAll(stream));
     readContent(xs);
 }
 
@@ -122,6 +129,9 @@ void XmlNode::writeIndented(std::ostream& stream, int indent) const {
 // Elements are kept on an explicit stack rather than read recursively, so
 // the depth of a document costs no stack.
 void XmlNode::readContent(XmlStream& stream) {
+    if (arena && arena != stream.arena())
+        stream.arena()->retain(std::move(arena));
+    arena = stream.arena();
     std::vector<XmlNode*> open{this};
     for (;;) {
         const XmlStream::Token token = stream.nextToken();
@@ -137,7 +147,7 @@ void XmlNode::readContent(XmlStream& stream) {
                 return;
         } else {
             const XmlTag tag = XmlTag::fromToken(token);
-            current.addChild(tag.makeNode(stream.getLine()));
+            current.addChild(tag.makeNode(stream.getLine(), arena.get()));
             if (tag.closesItself())
                 continue;
             if (open.size() == kMaxDepth)

@@ -1,6 +1,7 @@
 #pragma once
 #include <iosfwd>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "xml/XmlAttributes.h"
 
+class XmlArena;
 class XmlStream;
 
 // An element of an XML document: a name, attributes with raw string values,
@@ -16,10 +18,22 @@ class XmlStream;
 class XmlNode {
 public:
     class CData;
-    using Children = std::vector<std::unique_ptr<XmlNode>>;
+    // Deletes nodes made with new; nodes carved from a document's arena are
+    // only destroyed, the arena frees their memory.
+    struct Deleter {
+        bool fromHeap = true;
+        Deleter() = default;
+        explicit Deleter(bool heap) : fromHeap(heap) {}
+        template <typename T>
+        Deleter(std::default_delete<T>) {}
+        void operator()(XmlNode* node) const;
+    };
+    using Ptr = std::unique_ptr<XmlNode, Deleter>;
+    using Children = std::vector<Ptr>;
 
     XmlNode() = default;
-    explicit XmlNode(std::string name);
+    // memory holds the attribute table (a document's arena, or the heap).
+    explicit XmlNode(std::string name, std::pmr::memory_resource* memory = std::pmr::get_default_resource());
     virtual ~XmlNode();
     XmlNode(const XmlNode&) = delete;
     XmlNode& operator=(const XmlNode&) = delete;
@@ -37,7 +51,7 @@ public:
     // value as C's "%g" formats it.
     virtual void setAttribute(const std::string& name, float value);
     virtual void removeAttribute(const std::string& name);
-    virtual void addChild(std::unique_ptr<XmlNode> child);
+    virtual void addChild(Ptr child);
     virtual const Children& getChildren() const;
     // Appends a text node holding text with its entities decoded.
     virtual void addCData(const std::string& text);
@@ -66,6 +80,7 @@ public:
     XmlAttributes& attributeTable() { return attributes; }
 
 private:
+    std::shared_ptr<XmlArena> arena;  // holds the descendants a read created; destroyed last
     std::string name;
     XmlAttributes attributes;
     Children children;

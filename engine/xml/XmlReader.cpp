@@ -18,8 +18,8 @@ std::string lowerPrefix(const std::string& text, std::size_t n) {
 }
 }  // namespace
 
-std::unique_ptr<XmlNode> readDocumentBytes(std::string_view bytes) {
-    XmlStream stream(bytes);
+namespace {
+std::unique_ptr<XmlNode> readFrom(XmlStream& stream) {
     std::string token = stream.readToken();
     if (lowerPrefix(token, 10) == "<! doctype")
         token = stream.readToken();
@@ -27,28 +27,35 @@ std::unique_ptr<XmlNode> readDocumentBytes(std::string_view bytes) {
         token = stream.readToken();
     return parseTag(stream, token, nullptr);
 }
+}  // namespace
+
+std::unique_ptr<XmlNode> readDocumentBytes(std::string_view bytes) {
+    XmlStream stream{std::string(bytes)};
+    return readFrom(stream);
+}
 
 std::unique_ptr<XmlNode> readDocument(const std::string& fileName) {
-    std::vector<std::uint8_t> bytes;
-    if (!FileBytes::read(fileName, bytes))
+    std::string bytes;
+    if (!FileBytes::readText(fileName, bytes))
         throw std::ios_base::failure("cannot open \"" + fileName + "\"");
-    return readDocumentBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    XmlStream stream(std::move(bytes));
+    return readFrom(stream);
 }
 
 std::unique_ptr<XmlNode> readDocument(std::istream& stream) {
-    const std::string bytes(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>{});
-    return readDocumentBytes(bytes);
+    XmlStream xs{std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>{})};
+    return readFrom(xs);
 }
 
 std::unique_ptr<XmlNode> parseTag(XmlStream& stream, const std::string& token, XmlNode* parent) {
     const XmlTag tag = XmlTag::fromText(token);
-    std::unique_ptr<XmlNode> node = tag.makeNode(stream.getLine());
+    XmlNode::Ptr node = tag.makeNode(stream.getLine(), nullptr);
     XmlNode& element = *node;
     if (parent)
         parent->addChild(std::move(node));
     if (!tag.closesItself())
         element.readContent(stream);
-    return node;
+    return std::unique_ptr<XmlNode>(node.release());
 }
 
 std::vector<std::pair<std::string, std::string>> parseAttributes(const std::string& token) {

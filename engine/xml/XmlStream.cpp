@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xml/XmlArena.h"
 #include "xml/XmlError.h"
 
 namespace {
@@ -25,7 +26,8 @@ std::string_view strip(std::string_view text) {
 [[noreturn]] void endOfFile(unsigned line) { throw XmlError(line, "Unexpected end of file"); }
 }  // namespace
 
-XmlStream::XmlStream(std::string_view bytes) : bytes_(bytes) {}
+XmlStream::XmlStream(std::string bytes)
+    : arena_(std::make_shared<XmlArena>(std::move(bytes))), bytes_(arena_->text()) {}
 
 unsigned char XmlStream::peekByte() const {
     return static_cast<unsigned char>(pos_ < bytes_.size() ? bytes_[pos_] : kFiller);

@@ -1,7 +1,10 @@
 #pragma once
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
+
+class XmlArena;
 
 // The XML reader's cursor over a document held in memory, counting the
 // newlines it consumes (the first line is line 0). Reading past the end
@@ -19,7 +22,9 @@ public:
         std::string_view name;  // Open and Close
     };
 
-    explicit XmlStream(std::string_view bytes);
+    // The stream keeps the bytes in an arena that the elements read from
+    // them share.
+    explicit XmlStream(std::string bytes);
     virtual ~XmlStream() = default;
 
     virtual char getc();
@@ -46,6 +51,7 @@ public:
     // The normalised text of a token.
     static std::string normalise(const Token& token);
     bool atEnd() const { return pos_ >= bytes_.size(); }
+    const std::shared_ptr<XmlArena>& arena() const { return arena_; }
 
 private:
     bool pastEnd() const { return pos_ > bytes_.size(); }
@@ -56,6 +62,7 @@ private:
     std::string_view readName();
     std::string_view scanUntil(char terminator);
 
+    std::shared_ptr<XmlArena> arena_;
     std::string_view bytes_;
     std::size_t pos_ = 0;  // beyond the end once a filler byte was read
     unsigned line_ = 0;

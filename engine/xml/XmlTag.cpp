@@ -1,5 +1,8 @@
 #include "xml/XmlTag.h"
 
+#include <vector>
+
+#include "xml/XmlArena.h"
 #include "xml/XmlError.h"
 #include "xml/XmlNode.h"
 
@@ -74,17 +77,30 @@ XmlTag XmlTag::fromText(const std::string& token) {
     return tag;
 }
 
-std::unique_ptr<XmlNode> XmlTag::makeNode(unsigned line) const {
+XmlNode::Ptr XmlTag::makeNode(unsigned line, XmlArena* arena) const {
     if (name.empty() || !isLetter(name.front())) {
         const std::string shown =
             normalised.empty() ? "<" + std::string(name) + " " + std::string(attributeText) + ">" : normalised;
         throw XmlError(line, "Tags cannot start with " + shown);
     }
-    auto node = std::make_unique<XmlNode>(std::string(name));
+    // Matches are gathered first so the table is sized once.
+    thread_local std::vector<XmlAttributes::Attribute> found;
+    found.clear();
+    XmlAttributes::Attribute attribute;
+    for (std::size_t pos = 0; nextAttribute(attributeText, pos, attribute.name, attribute.value);)
+        found.push_back(attribute);
+    XmlNode::Ptr node;
+    if (arena) {
+        std::pmr::memory_resource* memory = arena->memory();
+        void* place = memory->allocate(sizeof(XmlNode), alignof(XmlNode));
+        node = XmlNode::Ptr(new (place) XmlNode(std::string(name), memory), XmlNode::Deleter(false));
+    } else {
+        node = XmlNode::Ptr(new XmlNode(std::string(name)));
+    }
     XmlAttributes& table = node->attributeTable();
-    std::string_view attributeName, value;
-    for (std::size_t pos = 0; nextAttribute(attributeText, pos, attributeName, value);)
-        table.set(attributeName, value);
+    table.reserve(found.size());
+    for (const XmlAttributes::Attribute& a : found)
+        arena ? table.setViews(a.name, a.value) : table.set(a.name, a.value);
     return node;
 }
 

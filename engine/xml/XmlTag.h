@@ -6,7 +6,9 @@
 
 #include "xml/XmlStream.h"
 
-class XmlNode;
+#include "xml/XmlNode.h"
+
+class XmlArena;
 
 // An opening tag taken apart: the element's name, the text its attributes
 // are read from, and whether it closes itself ("<a/>").
@@ -17,9 +19,11 @@ public:
     // From a normalised token text such as "<a x=\"1\" />".
     static XmlTag fromText(const std::string& token);
 
-    // A new element with the tag's name and attributes. Throws "Tags cannot
-    // start with <token>" (at line) unless the name starts with a letter.
-    std::unique_ptr<XmlNode> makeNode(unsigned line) const;
+    // A new element with the tag's name and attributes, carved from arena
+    // when one is given (its attribute values then stay views into the
+    // token's bytes), otherwise made with new. Throws "Tags cannot start
+    // with <token>" (at line) unless the name starts with a letter.
+    std::unique_ptr<XmlNode, XmlNode::Deleter> makeNode(unsigned line, XmlArena* arena) const;
     bool closesItself() const { return selfClosing; }
 
     // Finds the next attribute in text at or after pos: true with name and
