@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 #include "Models/loaders/CKObjectLoader.h"
@@ -163,4 +165,21 @@ TEST(NativeModelLoader, UnreadableDocumentsAndNumbersThrow) {
     } catch (const std::invalid_argument& e) {
         EXPECT_STREQ(e.what(), "\"-4cm\" is not a number: attribute z at vertex tag");
     }
+}
+
+// The ground plane the engine test application stands its models on.
+TEST(NativeModelLoader, GeneratedGroundPlaneLoadsCleanly) {
+    std::string text;
+    std::ifstream file("Data/KModel/plane_new.xml");
+    text.assign(std::istreambuf_iterator<char>(file), {});
+    const Loaded loaded = load(text);
+    EXPECT_EQ(loaded.console.find("Cannot found"), std::string::npos);
+    EXPECT_EQ(loaded.console.find("skipped"), std::string::npos);
+    EXPECT_EQ(loaded.textures, (std::vector<std::string>{"Data/KModel/ground.png", "Data/KModel/ground_height.png"}));
+    ASSERT_EQ(loaded.model.objects.size(), 1u);
+    EXPECT_EQ(loaded.model.objects[0].faces.size(), 576u);
+    EXPECT_EQ(loaded.model.totalVertices, 625u);
+    expectVector(loaded.model.boundsMin, -300, 0, -300);
+    expectVector(loaded.model.boundsMax, 300, 0, 300);
+    expectVector(loaded.model.objects[0].faces[0].normal, 0, 1, 0);
 }

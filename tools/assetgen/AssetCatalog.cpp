@@ -1,6 +1,7 @@
 #include "AssetCatalog.h"
 
 #include "FontSheet.h"
+#include "Ground.h"
 #include "Logo.h"
 #include "ParticleImages.h"
 #include "PngEncoder.h"
@@ -21,5 +22,9 @@ std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     files.push_back({"moveWindow.png", encodePng(Pointers::move())});
     files.push_back({"Particle/particle.png", encodePng(ParticleImages::glow())});
     files.push_back({"Particle/rain.png", encodePng(ParticleImages::rainStreak())});
+    files.push_back({"KModel/ground.png", encodePng(Ground::colorMap())});
+    files.push_back({"KModel/ground_height.png", encodePng(Ground::heightMap())});
+    const std::string plane = Ground::planeModel();
+    files.push_back({"KModel/plane_new.xml", std::vector<std::uint8_t>(plane.begin(), plane.end())});
     return files;
 }
