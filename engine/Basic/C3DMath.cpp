@@ -26,6 +26,36 @@ CVector3 divide(const CVector3& v, float s) { return v / s; }
 
 float dot(const CVector3& a, const CVector3& b) { return a.z * b.z + a.x * b.x + a.y * b.y; }
 
+matrix4x4f perspectiveMatrix(float fovy, float aspect, float zNear, float zFar) {
+    const float top = zNear * std::tan(matrix4x4f::degToRad(fovy) / 2.0f);
+    const float right = top * aspect;
+    matrix4x4f m;
+    m.m[0] = zNear / right;
+    m.m[5] = zNear / top;
+    m.m[10] = -(zFar + zNear) / (zFar - zNear);
+    m.m[11] = -1.0f;
+    m.m[14] = -2.0f * zFar * zNear / (zFar - zNear);
+    m.m[15] = 0.0f;
+    return m;
+}
+
+matrix4x4f lookAtMatrix(const CVector3& eye, const CVector3& target, const CVector3& up) {
+    CVector3 forward = target - eye;
+    forward.normalize();
+    CVector3 side = cross(forward, up);
+    side.normalize();
+    const CVector3 trueUp = cross(side, forward);
+    matrix4x4f m;
+    const CVector3 rows[3] = {side, trueUp, forward * -1.0f};
+    for (int row = 0; row < 3; ++row) {
+        m.m[row] = rows[row].x;
+        m.m[4 + row] = rows[row].y;
+        m.m[8 + row] = rows[row].z;
+        m.m[12 + row] = -dot(rows[row], eye);
+    }
+    return m;
+}
+
 namespace {
 // One of the two tangent-space axes; only the sign of 1/det matters once the
 // result is normalised, so the reciprocal itself (which overflows for nearly

@@ -129,6 +129,14 @@ void CKObject::drawBoundingBoxes() {
     glPopMatrix();
 }
 
+void CKObject::castShadow(const CVector3& light) { shadowVolume.buildNative(model, light, position); }
+
+void CKObject::drawShadowVolume() { shadowVolume.draw(); }
+
+void CKObject::drawShadowStencil() {
+    stencilPass([this] { drawShadowVolume(); });
+}
+
 void CKObject::setScale(float x, float y, float z) {
     scale = {x, y, z};
     updateBounds();

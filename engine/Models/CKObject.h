@@ -4,6 +4,7 @@
 
 #include "Models/CEntity.h"
 #include "Models/loaders/CKObjectLoader.h"
+#include "scene3d/CShadowVolume.h"
 
 // A model in the engine's native XML format, drawn in immediate mode with
 // fixed-function texturing or with the built-in parallax program. Its
@@ -25,11 +26,16 @@ public:
     virtual void renderParallax(bool textured);
     // White outlines of the model's box and of every sub-object's box.
     virtual void drawBoundingBoxes();
+    // Rebuilds the shadow volume of the first sub-object for a light at
+    // light (placed by the model's position only).
+    virtual void castShadow(const CVector3& light);
     virtual void setScale(float x, float y, float z);
     virtual void setRotation(float angle);
     virtual float getRotation() const;
+    virtual void drawShadowVolume();
     virtual void setPosition(float x, float y, float z);
     virtual CVector3 getPosition() const;
+    virtual void drawShadowStencil();
     virtual CVector3 getBoundingMin() const;
     virtual CVector3 getBoundingMax() const;
     // The sum of the declared vertex counts.
@@ -47,4 +53,5 @@ private:
 
     CKObjectLoader loader;
     K3DModel model;
+    CShadowVolume shadowVolume;
 };
