@@ -2,13 +2,7 @@
 
 #include <cstdio>
 
-#include "audio/CSoundManager.h"
-#include "runtime/EngineGlobals.h"
-
-CMusic::~CMusic() {
-    if (EngineGlobals::soundManager)
-        EngineGlobals::soundManager->forgetMusic(this);
-}
+CMusic::~CMusic() = default;
 
 bool CMusic::init(const std::string&) { return true; }
 

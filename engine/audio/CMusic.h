@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-// One piece of music; SDL_mixer plays one at a time. Registered with the
-// sound manager by address, so a music piece is neither copied nor moved.
+// One piece of music; SDL_mixer plays one at a time. The application
+// registers the variable that holds it with the sound manager.
 class CMusic {
 public:
     CMusic() = default;

@@ -20,7 +20,7 @@ bool CSound::load(const std::string& file) {
     }
     path = file;
     if (EngineGlobals::soundManager)
-        EngineGlobals::soundManager->addSound(this);
+        EngineGlobals::soundManager->addLoadedSound(*this);
     return true;
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 
 // One sound effect: a WAV file decoded into a mixer chunk and played on the
-// first free mixer channel. Loading registers it with the engine's sound
-// manager by address, so a sound is neither copied nor moved.
+// first free mixer channel. Loading registers the sound itself with the
+// engine's sound manager, so a sound is neither copied nor moved.
 class CSound {
 public:
     CSound() = default;

@@ -16,13 +16,6 @@ constexpr int kChannels = 2;
 constexpr int kChunkSize = 4096;
 
 int limitVolume(int volume) { return std::clamp(volume, 0, MIX_MAX_VOLUME); }
-
-// A negative index wraps to a huge one and is out of range like any other.
-template <typename T>
-T* entryAt(const std::vector<T*>& registry, int index) {
-    const auto slot = static_cast<std::size_t>(index);
-    return slot < registry.size() ? registry[slot] : nullptr;
-}
 }  // namespace
 
 CSoundManager::CSoundManager() {
@@ -62,9 +55,9 @@ int CSoundManager::getMusicVolume() const { return musicVolume; }
 
 int CSoundManager::getSoundVolume() const { return soundVolume; }
 
-void CSoundManager::addSound(CSound* sound) { sounds.push_back(sound); }
+void CSoundManager::addSound(std::unique_ptr<CSound>& soundVariable) { sounds.add(soundVariable); }
 
-void CSoundManager::addMusic(CMusic* music) { musics.push_back(music); }
+void CSoundManager::addMusic(std::unique_ptr<CMusic>& musicVariable) { musics.add(musicVariable); }
 
 void CSoundManager::playMusic(int index, int loops) {
     if (CMusic* music = getMusic(index))
@@ -76,20 +69,16 @@ void CSoundManager::playSound(int index, int loops) {
         sound->play(loops);
 }
 
-std::size_t CSoundManager::getSoundCount() const { return sounds.size(); }
+std::size_t CSoundManager::getSoundCount() const { return sounds.count(); }
 
-std::size_t CSoundManager::getMusicCount() const { return musics.size(); }
+std::size_t CSoundManager::getMusicCount() const { return musics.count(); }
 
-CSound* CSoundManager::getSound(int index) const { return entryAt(sounds, index); }
+CSound* CSoundManager::getSound(int index) const { return sounds.at(index); }
 
-CMusic* CSoundManager::getMusic(int index) const { return entryAt(musics, index); }
+CMusic* CSoundManager::getMusic(int index) const { return musics.at(index); }
 
-void CSoundManager::forgetSound(CSound* sound) {
-    std::replace(sounds.begin(), sounds.end(), sound, static_cast<CSound*>(nullptr));
-}
+void CSoundManager::addLoadedSound(CSound& sound) { sounds.add(sound); }
 
-void CSoundManager::forgetMusic(CMusic* music) {
-    std::replace(musics.begin(), musics.end(), music, static_cast<CMusic*>(nullptr));
-}
+void CSoundManager::forgetSound(const CSound* sound) { sounds.forget(sound); }
 
 bool CSoundManager::isDeviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }

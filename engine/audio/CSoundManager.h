@@ -1,14 +1,18 @@
 #pragma once
 #include <cstddef>
-#include <vector>
+#include <memory>
+
+#include "audio/AudioRegistry.h"
 
 class CSound;
 class CMusic;
 
 // Opens the audio device, holds the master volumes and keeps the registries
-// of sound effects and music pieces that applications play by number.
-// The registries point at the application's objects and never own them; an
-// object that is destroyed leaves an empty entry so the numbers stay stable.
+// of sound effects and music pieces that applications play by number. The
+// registries refer to the application's variables that hold the objects and
+// read through them, so an object replaced in its variable is the one played;
+// they own nothing, and an emptied variable or a destroyed sound that
+// registered itself leaves an empty entry, so the numbers stay stable.
 class CSoundManager {
 public:
     CSoundManager();
@@ -21,27 +25,28 @@ public:
     virtual void setSoundVolume(int volume);
     virtual int getMusicVolume() const;
     virtual int getSoundVolume() const;
-    virtual void addSound(CSound* sound);
-    virtual void addMusic(CMusic* music);
+    // The variable must outlive the manager's use of it.
+    virtual void addSound(std::unique_ptr<CSound>& soundVariable);
+    virtual void addMusic(std::unique_ptr<CMusic>& musicVariable);
     virtual void playMusic(int index, int loops);
     virtual void playSound(int index, int loops);
 
     std::size_t getSoundCount() const;
     std::size_t getMusicCount() const;
-    // The registered object, or null for an index out of range or an object since destroyed.
+    // The registered object, or null for an index out of range or an empty entry.
     CSound* getSound(int index) const;
     CMusic* getMusic(int index) const;
-    // Called by sounds and music pieces as they are destroyed.
-    void forgetSound(CSound* sound);
-    void forgetMusic(CMusic* music);
+    // A sound enters itself as it loads, and leaves as it is destroyed.
+    void addLoadedSound(CSound& sound);
+    void forgetSound(const CSound* sound);
 
     // SDL_mixer's channel calls dereference freed channels once the device
     // has been closed, so callers check this first.
     static bool isDeviceOpen();
 
 private:
-    std::vector<CSound*> sounds;
-    std::vector<CMusic*> musics;
+    AudioRegistry<CSound> sounds;
+    AudioRegistry<CMusic> musics;
     int soundVolume = 0;
     int musicVolume = 0;
     bool deviceOpened = false;

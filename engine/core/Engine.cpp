@@ -133,16 +133,15 @@ void Engine::initEventThread() {
 }
 
 bool Engine::createWindow(int width, int height, int bpp, bool fullscreen, bool mode2D) {
-    if (!graphicsCore->initialize(width, height, bpp, fullscreen, mode2D)) {
-        std::printf("Error: no OpenGL window could be opened; the engine cannot run without one.\n");
-        return false;
-    }
+    if (!graphicsCore->initialize(width, height, bpp, fullscreen, mode2D))
+        return reportNoWindow();
     glewExperimental = GL_TRUE;
     const GLenum glewStatus = glewInit();
     if (glewStatus != GLEW_OK || !GLEW_VERSION_2_1)
         std::printf("Your video card does not support OpenGL Version 1.5!\n");
     glGetError();  // glewInit may leave a harmless error behind on some drivers
-    graphicsCore->checkExtensions();
+    if (!graphicsCore->checkExtensions())
+        return reportNoWindow();
     std::printf("Detected Video Card Vendor: %s\n", graphicsCore->getVendor());
     std::printf("Detected Renderer: %s\n", graphicsCore->getRenderer());
     std::printf("Detected OpenGL version: %s\n\n", graphicsCore->getVersion());
@@ -151,4 +150,10 @@ bool Engine::createWindow(int width, int height, int bpp, bool fullscreen, bool 
     fontManager->loadFont("Data/Font/font.tga");
     std::fflush(stdout);
     return true;
+}
+
+bool Engine::reportNoWindow() {
+    std::printf("Error: no usable OpenGL window could be opened; the engine cannot run without one.\n");
+    std::fflush(stdout);
+    return false;
 }

@@ -18,8 +18,9 @@ public:
     virtual void setShowFps(bool show);
     virtual void shutdown();
     virtual void initEventThread();
-    // Returns false when no OpenGL window could be opened: the caller must
-    // stop, since nothing can be drawn without a context.
+    // Returns false when no OpenGL window could be opened, or the one opened
+    // lacks what the engine needs and was closed again: the caller must stop,
+    // since nothing can be drawn without a context.
     virtual bool createWindow(int width, int height, int bpp, bool fullscreen, bool mode2D);
 
 private:
@@ -29,6 +30,7 @@ private:
     void createStage(const char* announcement, const char* failure, std::unique_ptr<T>& owner, T*& slot,
                      const char* done = "done.\n", void (Engine::*prepare)() = nullptr);
     void releaseManagers();
+    bool reportNoWindow();
 
     bool showFps = false;
     std::unique_ptr<CGraphicsCore> graphicsCore;

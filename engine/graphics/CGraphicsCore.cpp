@@ -15,6 +15,23 @@ const char* glText(GLenum name) {
     const GLubyte* text = glGetString(name);
     return text ? reinterpret_cast<const char*>(text) : "";
 }
+
+// An extension counts as present when the driver names it and its entry
+// points resolved. With glewExperimental on, GLEW's flag says only the
+// latter; glewGetExtension reads the driver's list.
+bool extensionPresent(const char* name, GLboolean entryPointsResolved) {
+    return entryPointsResolved && glewGetExtension(name);
+}
+
+// The zero-filled depth image; none for a size OpenGL refuses anyway, so a
+// bad size cannot ask for a huge or negative allocation.
+std::vector<GLuint> shadowMapZeros(int width, int height) {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    if (width <= 0 || height <= 0 || width > largest || height > largest)
+        return {};
+    return std::vector<GLuint>(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
+}
 }  // namespace
 
 CGraphicsCore::CGraphicsCore() = default;
@@ -35,17 +52,14 @@ bool CGraphicsCore::initialize(int newWidth, int newHeight, int newBpp, bool ful
     mode3D = !mode2D;
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         std::printf("Error: SDL Could not be initialized: '%s'\n", SDL_GetError());
-        SDL_Quit();
-        // Without a video device SDL's GL attribute calls would crash.
-        return false;
+        return quitVideo();
     }
-    setVideoFlags(fullscreen);
+    if (!setVideoFlags(fullscreen))
+        return false;
     surface = SDL_SetVideoMode(width, height, bpp, videoFlags);
     if (!surface) {
         std::printf("Error: SDL Could not create Video Surface.\n");
-        SDL_Quit();
-        // Without a context every OpenGL call below would be unsafe.
-        return false;
+        return quitVideo();
     }
     SDL_WM_SetCaption(caption.c_str(), "");
     if (mode2D)
@@ -55,13 +69,14 @@ bool CGraphicsCore::initialize(int newWidth, int newHeight, int newBpp, bool ful
     return true;
 }
 
-void CGraphicsCore::setVideoFlags(bool fullscreen) {
+bool CGraphicsCore::setVideoFlags(bool fullscreen) {
     videoFlags = SDL_OPENGL | SDL_HWPALETTE;
     if (fullscreen)
         videoFlags |= SDL_FULLSCREEN;
     if (!SDL_GetVideoInfo()) {
         std::printf("Error: Failed getting Video Info : '%s'\n", SDL_GetError());
-        SDL_Quit();
+        // Without a video device SDL's GL attribute calls would crash.
+        return quitVideo();
     }
     videoFlags |= SDL_HWACCEL;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
@@ -71,6 +86,17 @@ void CGraphicsCore::setVideoFlags(bool fullscreen) {
     SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_ACCUM_ALPHA_SIZE, 0);
+    return true;
+}
+
+bool CGraphicsCore::quitVideo() {
+    // The shadow map goes while its context still exists; SDL_Quit closes
+    // the window, after which no OpenGL call may be made.
+    if (hasContext())
+        releaseShadowMap();
+    SDL_Quit();
+    surface = nullptr;
+    return false;
 }
 
 void CGraphicsCore::setup3D(int viewWidth, int viewHeight) {
@@ -205,23 +231,24 @@ const char* CGraphicsCore::getRenderer() const { return glText(GL_RENDERER); }
 const char* CGraphicsCore::getVendor() const { return glText(GL_VENDOR); }
 const char* CGraphicsCore::getVersion() const { return glText(GL_VERSION); }
 
-void CGraphicsCore::checkExtensions() {
-    twoSidedStencil = GLEW_EXT_stencil_two_side;
-    anisotropySupported = GLEW_EXT_texture_filter_anisotropic;
-    if (!GLEW_ARB_vertex_buffer_object) {
+bool CGraphicsCore::checkExtensions() {
+    twoSidedStencil = extensionPresent("GL_EXT_stencil_two_side", GLEW_EXT_stencil_two_side);
+    anisotropySupported = extensionPresent("GL_EXT_texture_filter_anisotropic", GLEW_EXT_texture_filter_anisotropic);
+    const bool buffers = extensionPresent("GL_ARB_vertex_buffer_object", GLEW_ARB_vertex_buffer_object);
+    if (!buffers)
         std::printf("Sorry, your video card does not support GL_ARB_vertex_buffer_object extension!\n");
-        SDL_Quit();
-    }
-    if (!GLEW_ARB_multitexture) {
+    const bool multitexture = extensionPresent("GL_ARB_multitexture", GLEW_ARB_multitexture);
+    if (!multitexture)
         std::printf("Sorry, your video card does not support GL_ARB_multitexture extension!\n");
-        SDL_Quit();
-    }
-    fboSupported = GLEW_EXT_framebuffer_object;
+    // Both are reported before stopping, so one run names everything missing.
+    if (!buffers || !multitexture)
+        return quitVideo();
+    fboSupported = extensionPresent("GL_EXT_framebuffer_object", GLEW_EXT_framebuffer_object);
     if (fboSupported)
         std::printf("SUPPORT FBO\n");
     else
         std::printf("Warning: Your video card does not support GL_EXT_framebuffer_object extension!\n");
-    initShadowMap();
+    return initShadowMap();
 }
 
 void CGraphicsCore::readExtensions() { extensions = glText(GL_EXTENSIONS); }
@@ -242,13 +269,12 @@ bool CGraphicsCore::shadowsEnabled() const { return shadowsOn; }
 bool CGraphicsCore::hasTwoSidedStencil() const { return twoSidedStencil; }
 bool CGraphicsCore::hasAnisotropicFiltering() const { return anisotropySupported; }
 
-void CGraphicsCore::initShadowMap() {
+bool CGraphicsCore::initShadowMap() {
     releaseShadowMap();
-    const std::vector<GLuint> zeros(static_cast<size_t>(shadowMapWidth) * shadowMapHeight, 0);
     glGenTextures(1, &shadowMapTexture);
     glBindTexture(GL_TEXTURE_2D, shadowMapTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT, shadowMapWidth, shadowMapHeight, 0, GL_DEPTH_COMPONENT,
-                 GL_UNSIGNED_INT, zeros.data());
+                 GL_UNSIGNED_INT, shadowMapZeros(shadowMapWidth, shadowMapHeight).data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
@@ -259,7 +285,7 @@ void CGraphicsCore::initShadowMap() {
     glEnable(GL_COLOR_MATERIAL);
     biasMatrix = {0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 0.5f, 0, 0.5f, 0.5f, 0.5f, 1};
     if (!fboSupported)
-        return;
+        return true;
     std::printf("BAMMMMMMMMMMMMMMMMMMMMMMEGGGG!!!\n");
     glGenFramebuffersEXT(1, &shadowFramebuffer);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, shadowFramebuffer);
@@ -267,14 +293,11 @@ void CGraphicsCore::initShadowMap() {
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
     const GLenum status = glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT);
-    if (status == GL_FRAMEBUFFER_UNSUPPORTED_EXT) {
-        std::printf("FBO configuration unsupported\n");
-        SDL_Quit();
-    } else if (status != GL_FRAMEBUFFER_COMPLETE_EXT) {
-        std::printf("FBO program error\n");
-        SDL_Quit();
-    }
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    if (status == GL_FRAMEBUFFER_COMPLETE_EXT)
+        return true;
+    std::printf(status == GL_FRAMEBUFFER_UNSUPPORTED_EXT ? "FBO configuration unsupported\n" : "FBO program error\n");
+    return quitVideo();
 }
 
 void CGraphicsCore::releaseShadowMap() {

@@ -18,10 +18,12 @@ public:
     CGraphicsCore(const CGraphicsCore&) = delete;
     CGraphicsCore& operator=(const CGraphicsCore&) = delete;
 
-    // Opens the window; false when no OpenGL context could be created (the
-    // engine must then not make any OpenGL call).
+    // The start-up steps return false after reporting a failure and closing
+    // SDL (and with it any window): the engine must then make no OpenGL call.
+    // Opens the window; false when no OpenGL context could be created.
     virtual bool initialize(int width, int height, int bpp, bool fullscreen, bool mode2D);
-    virtual void setVideoFlags(bool fullscreen);
+    // False when SDL video has not started, so no video information exists.
+    virtual bool setVideoFlags(bool fullscreen);
     virtual void setup3D(int width, int height);
     virtual void begin2D();
     virtual void end2D();
@@ -37,7 +39,9 @@ public:
     virtual const char* getRenderer() const;
     virtual const char* getVendor() const;
     virtual const char* getVersion() const;
-    virtual void checkExtensions();
+    // Extension report and shadow-map set-up; false when a required
+    // extension is missing or the shadow-map frame buffer is incomplete.
+    virtual bool checkExtensions();
     virtual void readExtensions();
     virtual void useMoveCursor(bool moving);
     virtual void setCaption(const std::string& text);
@@ -51,7 +55,8 @@ public:
     virtual bool shadowsEnabled() const;
     virtual bool hasTwoSidedStencil() const;
     virtual bool hasAnisotropicFiltering() const;
-    virtual void initShadowMap();
+    // False when the shadow-map frame buffer is incomplete.
+    virtual bool initShadowMap();
     virtual void setPerspective(double fovy, double aspect, double zNear, double zFar);
     virtual void setShadowMapSize(int width, int height);
     virtual int getShadowMapWidth() const;
@@ -74,6 +79,7 @@ public:
     const std::string& getExtensions() const { return extensions; }
 
 private:
+    bool quitVideo();
     void releaseShadowMap();
     void saveProjection(bool wanted);
 

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -14,7 +15,7 @@ namespace {
 bool shaderObjectsAvailable() {
     return glCreateShaderObjectARB && glShaderSourceARB && glCompileShaderARB && glCreateProgramObjectARB &&
            glAttachObjectARB && glLinkProgramARB && glUseProgramObjectARB && glGetUniformLocationARB &&
-           glUniform1iARB && glDeleteObjectARB;
+           glUniform1iARB && glDeleteObjectARB && glGetObjectParameterivARB && glGetInfoLogARB;
 }
 
 void useProgram(GLhandleARB program) {
@@ -36,6 +37,29 @@ GLhandleARB compileShader(GLenum type, const std::string& source) {
     glShaderSourceARB(shader, 1, &text, &length);
     glCompileShaderARB(shader);
     return shader;
+}
+
+// The driver's log of a shader or program object, ending in a line break.
+std::string infoLog(GLhandleARB object) {
+    GLint length = 0;
+    glGetObjectParameterivARB(object, GL_OBJECT_INFO_LOG_LENGTH_ARB, &length);
+    std::string log(static_cast<size_t>(std::max(length, 1)), '\0');
+    GLsizei written = 0;
+    glGetInfoLogARB(object, static_cast<GLsizei>(log.size()), &written, log.data());
+    log.resize(static_cast<size_t>(std::clamp<GLsizei>(written, 0, static_cast<GLsizei>(log.size()))));
+    if (log.empty() || log.back() != '\n')
+        log += '\n';
+    return log;
+}
+
+// Reports a failed compile or link with the driver's log; `what` names the
+// files so the message says which source to fix.
+bool succeeded(GLhandleARB object, GLenum status, const std::string& what) {
+    GLint ok = 0;
+    glGetObjectParameterivARB(object, status, &ok);
+    if (!ok)
+        std::printf("\nCannot %s\n%s", what.c_str(), infoLog(object).c_str());
+    return ok != 0;
 }
 
 }  // namespace
@@ -81,11 +105,23 @@ bool CShader::load(const std::string& fragmentPath, const std::string& vertexPat
     }
     vertexShader = compileShader(GL_VERTEX_SHADER_ARB, *vertexSource);
     fragmentShader = compileShader(GL_FRAGMENT_SHADER_ARB, *fragmentSource);
+    const bool vertexCompiled =
+        succeeded(vertexShader, GL_OBJECT_COMPILE_STATUS_ARB, "compile vertex shader: " + vertexPath);
+    const bool fragmentCompiled =
+        succeeded(fragmentShader, GL_OBJECT_COMPILE_STATUS_ARB, "compile fragment shader: " + fragmentPath);
     program = glCreateProgramObjectARB();
     glAttachObjectARB(program, vertexShader);
     glAttachObjectARB(program, fragmentShader);
-    glLinkProgramARB(program);
-    return true;
+    if (vertexCompiled && fragmentCompiled) {
+        glLinkProgramARB(program);
+        if (succeeded(program, GL_OBJECT_LINK_STATUS_ARB,
+                      "link shader program of " + vertexPath + " and " + fragmentPath + ":"))
+            return true;
+    }
+    // Binding a program that failed would leave the previous one in use;
+    // program 0 falls back to fixed-function rendering instead.
+    release();
+    return false;
 }
 
 void CShader::bind() { useProgram(program); }

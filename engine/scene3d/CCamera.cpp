@@ -112,6 +112,8 @@ void CCamera::look() {
 
 void CCamera::setSpeed(float unitsPerSecond) { speed = unitsPerSecond; }
 
+void CCamera::doNothing() {}
+
 CFrustum& CCamera::getFrustum() { return frustum; }
 
 CVector3 CCamera::getPosition() const { return position; }

@@ -33,6 +33,9 @@ public:
     // Applies the camera to the modelview matrix and recomputes the frustum.
     virtual void look();
     virtual void setSpeed(float unitsPerSecond);
+    // Does nothing and nothing calls it; it only holds its place in the
+    // camera's list of operations.
+    virtual void doNothing();
     virtual CFrustum& getFrustum();
     virtual CVector3 getPosition() const;
     virtual CVector3 getView() const;

@@ -120,11 +120,26 @@ def test_no_display_reports_and_fails_without_crashing():
                           text=True, timeout=60)
     assert done.returncode == 1, (done.returncode, done.stdout, done.stderr)
     assert "Error: SDL Could not be initialized: '" in done.stdout, done.stdout
-    assert "Error: no OpenGL window could be opened" in done.stdout, done.stdout
+    assert "Error: no usable OpenGL window could be opened" in done.stdout, done.stdout
+
+
+def test_missing_required_extension_is_reported_and_fails():
+    hider = os.path.join(bin_dir(), "hide_gl_extensions.so")
+    with XServer() as x:
+        for extension in ("GL_ARB_vertex_buffer_object", "GL_ARB_multitexture"):
+            env = x.env(LD_PRELOAD=hider, KAVOR_HIDE_GL_EXTENSIONS=extension)
+            done = subprocess.run([KAVOR], env=env, cwd=ROOT, capture_output=True, text=True, timeout=60)
+            lines = done.stdout.split("\n")
+            assert done.returncode == 1, (extension, done.returncode, done.stdout, done.stderr)
+            assert f"Sorry, your video card does not support {extension} extension!" in lines, done.stdout
+            assert "Error: no usable OpenGL window could be opened" in done.stdout, done.stdout
+            # Nothing after the check runs: no OpenGL report, shaders or font.
+            assert "Detected Renderer" not in done.stdout and "Loading Font" not in done.stdout, done.stdout
 
 
 if __name__ == "__main__":
     run_tests([test_transcript_and_log_then_escape, test_window_close_ends_with_status_zero,
                test_missing_shaders_directory_is_reported_and_the_demo_runs_on,
                test_no_audio_device_is_reported_and_the_demo_runs_on,
-               test_no_display_reports_and_fails_without_crashing])
+               test_no_display_reports_and_fails_without_crashing,
+               test_missing_required_extension_is_reported_and_fails])

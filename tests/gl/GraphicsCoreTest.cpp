@@ -171,8 +171,9 @@ TEST(GraphicsCore3D, End2DRestoresThePerspective) {
 TEST(GraphicsCoreExtensions, ShadowMapFramebufferIsComplete) {
     CGraphicsCore& core = openCore(false);
     testing::internal::CaptureStdout();
-    core.checkExtensions();
+    const bool passed = core.checkExtensions();
     const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(passed) << out;
     ASSERT_TRUE(core.hasFramebufferObjects()) << out;
     EXPECT_NE(out.find("SUPPORT FBO\n"), std::string::npos);
     ASSERT_NE(core.getShadowFramebuffer(), 0u);
@@ -190,4 +191,33 @@ TEST(GraphicsCoreExtensions, ShadowMapFramebufferIsComplete) {
     EXPECT_FLOAT_EQ(bias[15], 1.0f);
     // The shadow-map set-up switches fixed-function lighting on; leave it off.
     glDisable(GL_LIGHTING);
+}
+
+// Each failing start-up step reports, closes SDL and with it the window, and
+// answers false so the engine stops before any OpenGL call without a context.
+TEST(GraphicsCoreFailures, VideoFlagsWithoutSdlVideoFail) {
+    CGraphicsCore core;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(core.setVideoFlags(false));
+    EXPECT_EQ(testing::internal::GetCapturedStdout().rfind("Error: Failed getting Video Info : '", 0), 0u);
+}
+
+// A shadow map OpenGL cannot attach (no texels, or a size it refuses) leaves
+// the frame buffer incomplete.
+TEST(GraphicsCoreFailures, IncompleteShadowFramebufferClosesTheWindow) {
+    for (const auto& [mapWidth, mapHeight] : {std::pair{0, 0}, std::pair{-1, 512}}) {
+        CGraphicsCore core;
+        ASSERT_TRUE(core.initialize(kWidth, kHeight, 32, false, false));
+        ASSERT_TRUE(TestWindow::attach(kWidth, kHeight));
+        core.setShadowMapSize(mapWidth, mapHeight);
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(core.checkExtensions());
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_NE(out.find("SUPPORT FBO\nBAMMMMMMMMMMMMMMMMMMMMMMEGGGG!!!\nFBO program error\n"), std::string::npos)
+            << mapWidth << " x " << mapHeight << ": " << out;
+        EXPECT_FALSE(core.hasContext());
+        EXPECT_EQ(SDL_GetVideoSurface(), nullptr) << "the window stays open";
+        EXPECT_EQ(core.getShadowMapTexture(), 0u) << "released while its context existed";
+    }
 }

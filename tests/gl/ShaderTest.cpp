@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "graphics/CShaderManager.h"
 #include "runtime/EngineGlobals.h"
 #include "support/BuiltInShaders.h"
+#include "support/ImageMagick.h"
 
 namespace {
 
@@ -296,4 +299,57 @@ TEST_F(ShaderProgramsGl, ParallaxShiftsTheLookupTowardsTheEye) {
         EXPECT_GT(white[2], white[1] + 20);
         EXPECT_LT(white[0], white[1] - 20);
     }
+}
+
+namespace {
+
+// The console text between a progress line and the next one.
+std::string reportAfter(const std::string& out, const std::string& progress) {
+    const size_t line = out.find(progress + "\n");
+    if (line == std::string::npos)
+        return "";
+    const size_t from = line + progress.size() + 1;
+    return out.substr(from, out.find("Loading ", from) - from);
+}
+
+}  // namespace
+
+// A source that does not compile and a pair that does not link are each
+// reported right after their progress line, with the file names and the
+// driver's log. They keep their ids with program 0, so binding one selects
+// fixed-function rendering rather than leaving the previous program on.
+TEST(ShaderBuildFailures, ReportedWithTheDriversLogAndKeepTheirIds) {
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(TestWindow::open(kSize, kSize));
+    const fs::path dir = fs::path(ImageMagick::tempDir()) / "broken";
+    fs::create_directories(dir / "shaders");
+    fs::copy("shaders", dir / "shaders", fs::copy_options::recursive);
+    std::ofstream(dir / "shaders/color.frag") << "void main() { gl_FragColor = notDeclared; }\n";
+    std::ofstream(dir / "shaders/toonf2.vert") << "void helper() {}\n";  // compiles; nothing to run
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir);
+    CShaderManager manager;
+    testing::internal::CaptureStdout();
+    manager.loadBuiltInShaders();
+    const std::string out = testing::internal::GetCapturedStdout();
+    fs::current_path(previous);
+
+    const std::string compile = reportAfter(out, "Loading simple color shader...");
+    EXPECT_EQ(compile.rfind("\nCannot compile fragment shader: shaders/color.frag\n", 0), 0u) << out;
+    EXPECT_NE(compile.find("notDeclared"), std::string::npos) << compile;
+    const std::string link = reportAfter(out, "Loading Toon shader...");
+    EXPECT_EQ(link.rfind("\nCannot link shader program of shaders/toonf2.vert and shaders/toonf2.frag:\n", 0), 0u)
+        << out;
+    EXPECT_NE(link.find("main"), std::string::npos) << link;
+    EXPECT_EQ(out.find("Cannot ", out.find("Cannot ", out.find("Cannot ") + 1) + 1), std::string::npos) << out;
+
+    ASSERT_EQ(manager.getCount(), BUILT_IN_SHADER_COUNT);
+    for (int id = 0; id < manager.getCount(); ++id)
+        EXPECT_EQ(manager.getShader(id)->getProgram() == 0, id == COLOR || id == TOON) << "program " << id;
+    manager.getShader(SIMPLE_TEXTURE)->bind();
+    manager.getShader(COLOR)->bind();
+    GLint current = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &current);
+    EXPECT_EQ(current, 0);
+    EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
 }

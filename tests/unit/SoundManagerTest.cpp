@@ -74,12 +74,12 @@ TEST_F(SoundManagerTest, RegistriesPlayOnlyInRangeEntries) {
     CaptureStdout();
     manager->playSound(0, 0);
     CSound sound;
-    CMusic music;
+    auto music = std::make_unique<CMusic>();
     ASSERT_TRUE(sound.load(wav));
-    ASSERT_TRUE(music.load(wav));
+    ASSERT_TRUE(music->load(wav));
     EXPECT_EQ(manager->getSound(0), &sound);
     EXPECT_EQ(manager->getMusicCount(), 0u);
-    manager->addMusic(&music);
+    manager->addMusic(music);
     manager->playSound(1, -1);
     manager->playSound(-1, -1);
     manager->playMusic(1, -1);
@@ -93,13 +93,13 @@ TEST_F(SoundManagerTest, RegistriesPlayOnlyInRangeEntries) {
     EXPECT_EQ(Mix_PlayingMusic(), 0);
 
     manager->playMusic(0, -1);
-    music.release();
+    music->release();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
-    music.play(-1);
+    music->play(-1);
     EXPECT_EQ(Mix_PlayingMusic(), 0);
 }
 
-TEST_F(SoundManagerTest, OnlyLoadedObjectsAreRegisteredAndDestroyedOnesLeaveEmptyEntries) {
+TEST_F(SoundManagerTest, OnlyLoadedSoundsRegisterThemselves) {
     const std::string missing = (dir / "missing.wav").string();
     CSound lost;
     CMusic lostMusic;
@@ -109,21 +109,42 @@ TEST_F(SoundManagerTest, OnlyLoadedObjectsAreRegisteredAndDestroyedOnesLeaveEmpt
     EXPECT_EQ(GetCapturedStdout(), "Failed to load sound: " + missing + "Failed to load music: " + missing);
     EXPECT_EQ(manager->getSoundCount(), 0u);
     EXPECT_FALSE(lost.play(0));
-    {
-        CSound sound;
-        CMusic music;
-        ASSERT_TRUE(sound.load(wav) && music.load(wav));
-        manager->addMusic(&music);
-    }
-    EXPECT_EQ(manager->getSoundCount(), 1u);
-    EXPECT_EQ(manager->getSound(0), nullptr);
+}
+
+// An added variable is read on every use: what it holds when played is what
+// plays. Objects destroyed through their variables, and a sound that entered
+// itself, leave empty entries that play nothing.
+TEST_F(SoundManagerTest, AddedVariablesAreReadOnEveryUse) {
+    std::unique_ptr<CSound> sound;
+    std::unique_ptr<CMusic> music;
+    manager->addSound(sound);
+    manager->addMusic(music);
+    manager->playSound(0, -1);
+    manager->playMusic(0, -1);
+    EXPECT_EQ(Mix_Playing(-1) + Mix_PlayingMusic(), 0);
+    sound = std::make_unique<CSound>();
+    music = std::make_unique<CMusic>();
+    ASSERT_TRUE(sound->load(wav) && music->load(wav));
+    ASSERT_EQ(manager->getSoundCount(), 2u);
+    EXPECT_EQ(manager->getSound(0), sound.get());
+    EXPECT_EQ(manager->getSound(1), sound.get()) << "the sound's own entry";
+    manager->playSound(0, -1);
+    manager->playMusic(0, -1);
+    EXPECT_EQ(Mix_Playing(-1) + Mix_PlayingMusic(), 2);
+    sound.reset();
+    music.reset();
+    for (int index : {0, 1})
+        EXPECT_EQ(manager->getSound(index), nullptr) << index;
     EXPECT_EQ(manager->getMusic(0), nullptr);
+    manager->playSound(1, 0);
+    manager->playMusic(0, 0);
+    EXPECT_EQ(Mix_Playing(-1) + Mix_PlayingMusic(), 0);
 }
 
 // Neither a missing device nor one closed under a loaded sound may crash.
 TEST_F(SoundManagerTest, WorksWithoutDevice) {
-    CSound early;
-    ASSERT_TRUE(early.load(wav));
+    auto early = std::make_unique<CSound>();
+    ASSERT_TRUE(early->load(wav));
     slot.reset();
     manager.reset();
     const std::string driver = getenv("SDL_AUDIODRIVER");
@@ -132,7 +153,7 @@ TEST_F(SoundManagerTest, WorksWithoutDevice) {
     CSoundManager deaf;
     setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
     deaf.setSoundVolume(300);
-    deaf.addSound(&early);
+    deaf.addSound(early);
     deaf.playSound(0, 0);
     EXPECT_EQ(GetCapturedStdout(),
               "Unable to open audio!Failed to play sound: " + wav + "\nError: Audio device is not open\n");
