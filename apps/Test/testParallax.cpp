@@ -12,6 +12,7 @@
 #include "graphics/CTexture.h"
 #include "input/CEventManager.h"
 #include "input/Keys.h"
+#include "objects3d/C3DGameObjectManager.h"
 #include "particles/CParticleSystem.h"
 #include "runtime/CLogger.h"
 #include "runtime/EngineGlobals.h"
@@ -29,6 +30,8 @@ bool testParallax::init() {
     graphics.enableAnisotropicFiltering();
     if (!EngineGlobals::engine->createWindow(1024, 768, 16, true, true))
         return false;
+    EngineGlobals::gameObjectManager->setDrawBoundingBoxes(false);
+    EngineGlobals::gameObjectManager->setShowShadowVolumes(false);
     graphics.setShadowsEnabled(false);
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);

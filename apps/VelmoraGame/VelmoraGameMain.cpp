@@ -7,6 +7,7 @@
 #include "graphics/CGraphicsCore.h"
 #include "input/CEventManager.h"
 #include "input/Keys.h"
+#include "objects3d/C3DGameObjectManager.h"
 #include "runtime/EngineGlobals.h"
 
 bool VelmoraGameMain::init() {
@@ -16,6 +17,8 @@ bool VelmoraGameMain::init() {
     graphics.enableAnisotropicFiltering();
     if (!EngineGlobals::engine->createWindow(1024, 768, 16, false, true))
         return false;
+    EngineGlobals::gameObjectManager->setDrawBoundingBoxes(false);
+    EngineGlobals::gameObjectManager->setShowShadowVolumes(false);
     graphics.setShadowsEnabled(false);
     graphics.setShadowType(SHADOW_MAPPING);
     graphics.showCursor(true);

@@ -4,6 +4,7 @@
 
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
+#include "graphics/DefaultTexture.h"
 #include "graphics/ImageLoading.h"
 #include "runtime/EngineGlobals.h"
 #include "scene3d/CCamera.h"
@@ -64,7 +65,7 @@ void CKObject::bindColorMap(const K3DFace& face) {
         face.materialindex >= 0 ? model.materials[static_cast<std::size_t>(face.materialindex)].textureId : -1;
     glActiveTextureARB(GL_TEXTURE0_ARB);
     if (texture == -1) {
-        glDisable(GL_TEXTURE_2D);
+        DefaultTexture::use();
         return;
     }
     glEnable(GL_TEXTURE_2D);

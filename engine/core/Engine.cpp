@@ -13,10 +13,13 @@
 #include "graphics/CGraphicsCore.h"
 #include "graphics/CShaderManager.h"
 #include "graphics/CTextureManager.h"
+#include "graphics/DefaultTexture.h"
 #include "input/CEventManager.h"
+#include "objects3d/C3DGameObjectManager.h"
 #include "runtime/CLogger.h"
 #include "scene2d/CCameraManager.h"
 #include "scene3d/CCamera.h"
+#include "scene3d/CLightManager.h"
 
 namespace {
 // SDL 1.2's event-thread subsystem flag.
@@ -81,7 +84,11 @@ void Engine::initialize() {
                 EngineGlobals::cameraManager);
     createStage("Initialize Shader Manager...", "Unable to initialize Shader Manager Core!\n", shaderManager,
                 EngineGlobals::shaderManager);
+    createStage("Initialize Light Manager...", "Unable to initialize Light Manager!\n", lightManager,
+                EngineGlobals::lightManager);
     createStage("Initialize Logger...", "Unable to initialize Logger!\n", logger, EngineGlobals::logger, "done.\n\n");
+    createStage("Initialize Game Object Manager...", "Unable Game Object Manager!\n", gameObjectManager,
+                EngineGlobals::gameObjectManager, "done.\n\n");
 }
 
 namespace {
@@ -93,9 +100,12 @@ void release(std::unique_ptr<T>& owner, T*& slot) {
 }  // namespace
 
 void Engine::releaseManagers() {
-    // Reverse creation order: the logger writes its last line, textures go
-    // while the OpenGL context still exists, the graphics core quits SDL last.
+    // Reverse creation order: models and textures go while the OpenGL
+    // context still exists, the logger writes its last line, the graphics
+    // core quits SDL last.
+    release(gameObjectManager, EngineGlobals::gameObjectManager);
     release(logger, EngineGlobals::logger);
+    release(lightManager, EngineGlobals::lightManager);
     release(shaderManager, EngineGlobals::shaderManager);
     release(cameraManager, EngineGlobals::cameraManager);
     release(camera, EngineGlobals::camera);
@@ -109,6 +119,7 @@ void Engine::releaseManagers() {
 
 void Engine::render() {
     eventManager->pollEvent();
+    gameObjectManager->render();
     graphicsCore->begin2D();
     glLoadIdentity();
     if (graphicsCore->hasCustomCursor())
@@ -145,6 +156,7 @@ bool Engine::createWindow(int width, int height, int bpp, bool fullscreen, bool 
     std::printf("Detected Video Card Vendor: %s\n", graphicsCore->getVendor());
     std::printf("Detected Renderer: %s\n", graphicsCore->getRenderer());
     std::printf("Detected OpenGL version: %s\n\n", graphicsCore->getVersion());
+    DefaultTexture::makeWhite();
     graphicsCore->readExtensions();
     shaderManager->loadBuiltInShaders();
     fontManager->loadFont("Data/Font/font.tga");

@@ -42,5 +42,7 @@ private:
     std::unique_ptr<CCamera> camera;
     std::unique_ptr<CCameraManager> cameraManager;
     std::unique_ptr<CShaderManager> shaderManager;
+    std::unique_ptr<CLightManager> lightManager;
     std::unique_ptr<CLogger> logger;
+    std::unique_ptr<C3DGameObjectManager> gameObjectManager;
 };

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 
 #include "xml/XmlArena.h"
 #include "xml/XmlError.h"
@@ -30,8 +31,8 @@ std::string readAll(std::istream& stream) {
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
-std::ios_base::failure cannotOpen(const std::string& fileName) {
-    return std::ios_base::failure("cannot open \"" + fileName + "\"");
+std::runtime_error cannotOpen(const std::string& fileName) {
+    return std::runtime_error("cannot open \"" + fileName + "\"");
 }
 }  // namespace
 

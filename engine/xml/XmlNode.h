@@ -56,7 +56,7 @@ public:
     // Appends a text node holding text with its entities decoded.
     virtual void addCData(const std::string& text);
     // Reads the file's content into this node, up to this element's closing
-    // tag. Throws XmlError, or std::ios_base::failure when the file cannot
+    // tag. Throws XmlError, or std::runtime_error when the file cannot
     // be opened.
     virtual void readFile(const std::string& fileName);
     virtual void read(std::istream& stream);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "bytes/FileBytes.h"
 #include "xml/XmlStream.h"
@@ -37,7 +38,7 @@ std::unique_ptr<XmlNode> readDocumentBytes(std::string_view bytes) {
 std::unique_ptr<XmlNode> readDocument(const std::string& fileName) {
     std::string bytes;
     if (!FileBytes::readText(fileName, bytes))
-        throw std::ios_base::failure("cannot open \"" + fileName + "\"");
+        throw std::runtime_error("cannot open \"" + fileName + "\"");
     XmlStream stream(std::move(bytes));
     return readFrom(stream);
 }

@@ -12,7 +12,7 @@ class XmlStream;
 
 // Reads a whole document: an optional DOCTYPE, then an optional XML
 // declaration, then the root element; anything after the root's end is not
-// read. Throws XmlError on malformed input, std::ios_base::failure when the
+// read. Throws XmlError on malformed input, std::runtime_error when the
 // file cannot be opened.
 std::unique_ptr<XmlNode> readDocument(const std::string& fileName);
 std::unique_ptr<XmlNode> readDocument(std::istream& stream);

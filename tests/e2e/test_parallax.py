@@ -20,7 +20,10 @@ STAGES = [
     "Initialize the Camera...done.",
     "Initialize Camera Manager...done.",
     "Initialize Shader Manager...done.",
+    "Initialize Light Manager...done.",
     "Initialize Logger...done.",
+    "",
+    "Initialize Game Object Manager...done.",
     "",
 ]
 SHADER_MESSAGES = [

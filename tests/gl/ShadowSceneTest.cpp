@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "Basic/C3DMath.h"
+#include "core/Engine.h"
+#include "graphics/CGraphicsCore.h"
+#include "objects3d/C3DGameObject.h"
+#include "objects3d/C3DGameObjectManager.h"
+#include "runtime/EngineGlobals.h"
+#include "scene3d/CCamera.h"
+#include "scene3d/CLight.h"
+#include "scene3d/CLightManager.h"
+#include "scene3d/CSkyDome.h"
+#include "support/ImageMagick.h"
+#include "support/ManualClock.h"
+#include "support/TestWindow.h"
+
+namespace {
+constexpr int kWidth = 320, kHeight = 240;
+const CVector3 kEye{0, 40, 30};
+
+// A native model of axis-aligned boxes, each face a quad facing outwards.
+std::string boxModel(const std::string& name, const CVector3& lo, const CVector3& hi) {
+    std::ostringstream xml;
+    xml << "<model name=\"" << name << "\" numsubobjects=\"1\" nummaterials=\"1\" numofparallaxmap=\"0\"><data>"
+        << "<material name=\"white\" opacity=\"1\"><ambient r=\"1\" g=\"1\" b=\"1\" a=\"1\"/>"
+        << "<diffuse r=\"1\" g=\"1\" b=\"1\" a=\"1\"/><specular r=\"0\" g=\"0\" b=\"0\" a=\"1\"/></material>"
+        << "<object name=\"" << name << "\" numvertices=\"8\" numfaces=\"6\"><position x=\"0\" y=\"0\" z=\"0\"/>"
+        << "<orientation angle=\"0\" x=\"0\" y=\"1\" z=\"0\"/>";
+    for (int i = 0; i < 8; ++i)
+        xml << "<vertex x=\"" << (i & 1 ? hi.x : lo.x) << "\" y=\"" << (i & 2 ? hi.y : lo.y) << "\" z=\""
+            << (i & 4 ? hi.z : lo.z) << "\"/>";
+    // Corners counter-clockwise seen from outside: (b - a) x (c - a) points out.
+    const int faces[6][4] = {{2, 6, 7, 3}, {0, 1, 5, 4}, {4, 5, 7, 6}, {0, 2, 3, 1}, {1, 3, 7, 5}, {0, 4, 6, 2}};
+    for (const auto& f : faces)
+        xml << "<face a=\"" << f[0] << "\" b=\"" << f[1] << "\" c=\"" << f[2] << "\" d=\"" << f[3]
+            << "\" materialindex=\"0\" parallaxmapindex=\"-1\"/>";
+    xml << "</object></data></model>";
+    const std::string path = ImageMagick::tempDir() + "/" + name + ".xml";
+    std::ofstream(path) << xml.str();
+    return path;
+}
+
+// A wide ground slab and a block hovering over it, lit from the upper left:
+// the block's shadow falls to its right on the ground.
+class ShadowScene : public testing::Test {
+protected:
+    void SetUp() override {
+        testing::internal::CaptureStdout();
+        engine = std::make_unique<Engine>();
+        ASSERT_TRUE(engine->createWindow(kWidth, kHeight, 32, false, false));
+        ASSERT_TRUE(TestWindow::attach(kWidth, kHeight));
+        light.setPosition(-30, 40, 0, 1);
+        EngineGlobals::lightManager->addLight(&light);
+        EngineGlobals::lightManager->enableLight(1);
+        auto& objects = *EngineGlobals::gameObjectManager;
+        auto ground = std::make_unique<C3DGameObject>();
+        ASSERT_TRUE(ground->loadNative(boxModel("ground", {-20, -1, -20}, {20, 0, 20})));
+        objects.addObject(std::move(ground));
+        auto block = std::make_unique<C3DGameObject>();
+        ASSERT_TRUE(block->loadNative(boxModel("block", {-2, 4, -2}, {2, 8, 2})));
+        block->setCastsShadow(true);
+        objects.addObject(std::move(block));
+        testing::internal::GetCapturedStdout();
+        EngineGlobals::graphicsCore->setShadowsEnabled(true);
+        EngineGlobals::camera->positionCamera(kEye.x, kEye.y, kEye.z, 0, 0, 0, 0, 1, 0);
+    }
+    void TearDown() override {
+        EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
+        engine.reset();
+    }
+
+    void frame() {
+        glEnable(GL_DEPTH_TEST);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        glLoadIdentity();
+        EngineGlobals::camera->look();
+        engine->render();
+    }
+
+    // Brightness of the ground point (x, 0, z) on screen.
+    int brightness(float x, float z) {
+        matrix4x4f view = lookAtMatrix(kEye, {0, 0, 0}, {0, 1, 0});
+        matrix4x4f clip = perspectiveMatrix(60, float(kWidth) / kHeight, 0.1f, 3000) * view;
+        CVector3 p{x, 0, z};
+        const float w = clip.m[3] * x + clip.m[7] * 0 + clip.m[11] * z + clip.m[15];
+        clip.transformPoint(p);
+        const int sx = static_cast<int>((p.x / w * 0.5f + 0.5f) * kWidth);
+        const int sy = static_cast<int>((0.5f - p.y / w * 0.5f) * kHeight);
+        const auto rgba = TestWindow::pixel(sx, sy);
+        return rgba[0] + rgba[1] + rgba[2];
+    }
+
+    std::unique_ptr<Engine> engine;
+    CLight light;
+};
+}  // namespace
+
+TEST_F(ShadowScene, StencilVolumesDarkenTheGroundBehindTheBlock) {
+    EngineGlobals::graphicsCore->setShadowType(SHADOW_VOLUMES);
+    frame();
+    const int lit = brightness(-12, 5), shadowed = brightness(7, 0);
+    EXPECT_GT(lit, 200);
+    EXPECT_LT(shadowed, lit * 3 / 4) << "lit " << lit << ", shadowed " << shadowed;
+}
+
+TEST_F(ShadowScene, ShadowMapDarkensTheGroundBehindTheBlock) {
+    EngineGlobals::graphicsCore->setShadowType(SHADOW_MAPPING);
+    frame();
+    // The light's strong ambient part still reaches the shadow.
+    const int lit = brightness(-12, 5), shadowed = brightness(7, 0);
+    EXPECT_GT(lit, 200);
+    EXPECT_LT(shadowed, lit - 100) << "lit " << lit << ", shadowed " << shadowed;
+    EXPECT_EQ(EngineGlobals::gameObjectManager->getTotalVertexCount(), 16u);
+}
+
+TEST(SkyDome, DomeBuiltFromItsStepsAndTurnedByTheFrameTime) {
+    ASSERT_TRUE(TestWindow::open(64, 64));
+    const std::string texture = ImageMagick::tempDir() + "/sky.bmp";
+    ASSERT_TRUE(ImageMagick::convert("-size 4x4 xc:skyblue " + texture));
+    CSkyDome dome;
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(dome.init(15, 15, 100, texture));
+    EXPECT_EQ(dome.getVertexCount(), 576);
+    EXPECT_NEAR(dome.getVertices()[2], 100.0f, 1e-4f);  // the pole comes first
+    EXPECT_FLOAT_EQ(dome.getTexCoords()[0], 0.5f);
+    EXPECT_FLOAT_EQ(dome.getTexCoords()[1], 0.5f);
+    ASSERT_TRUE(dome.init(7, 7, 100, texture));  // 12 bands of 51 segments
+    EXPECT_EQ(dome.getVertexCount(), 12 * 51 * 4);
+    EXPECT_EQ(dome.getVertices().size(), 12u * 51 * 4 * 3);
+    EXPECT_FALSE(dome.init(0, 15, 100, texture));
+    EXPECT_FALSE(dome.init(15, 90, 100, texture));
+    testing::internal::GetCapturedStdout();
+
+    ManualClock clock;
+    clock.setFrameTime(500);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60, 1, 1, 1000);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0, 0, 0, 0, 1, 0, 0, 0, 1);  // looking up into the dome
+    glClear(GL_COLOR_BUFFER_BIT);
+    dome.draw();
+    EXPECT_FLOAT_EQ(dome.getAngle(), 0.5f);
+    const auto centre = TestWindow::pixel(32, 32);
+    EXPECT_GT(centre[2], 200);  // sky blue
+    EXPECT_GT(centre[2], centre[0]);
+    glDisable(GL_TEXTURE_2D);
+    glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
+}
