@@ -26,8 +26,18 @@ CSprite::CSprite(const std::string& prefix, unsigned int frameCount, float x, fl
 CSprite::~CSprite() = default;
 
 void CSprite::loadFrames(const std::string& prefix, unsigned int count) {
-    for (unsigned int k = 1; k <= count; ++k)
-        frames.push_back(std::make_unique<CTexture>(prefix + std::to_string(k) + ".png"));
+    std::string missing;
+    for (unsigned int k = 1; k <= count; ++k) {
+        const std::string path = prefix + std::to_string(k) + ".png";
+        auto frame = std::make_unique<CTexture>();
+        if (!frame->load(path)) {
+            missing += " " + path;
+            frame.reset();
+        }
+        frames.push_back(std::move(frame));
+    }
+    if (!missing.empty())
+        std::printf("\nSprite frames missing:%s\n", missing.c_str());
 }
 
 void CSprite::draw() { draw(*position); }
@@ -55,12 +65,11 @@ void CSprite::drawOnce(const CVector2& at) {
 void CSprite::drawFrame(unsigned int index) { drawFrame(index, *position); }
 
 void CSprite::drawFrame(unsigned int index, const CVector2& at) {
-    CTexture* frame = getFrame(index);
-    if (!frame) {
+    if (index >= frames.size()) {
         std::printf("Sprite frame %u does not exist (%zu loaded)\n", index, frames.size());
         return;
     }
-    drawTexture(frame, at);
+    drawTexture(frames[index].get(), at);
 }
 
 void CSprite::drawFrame(unsigned int index, float x, float y) { drawFrame(index, CVector2(x, y)); }

@@ -25,6 +25,8 @@ public:
     CSprite& operator=(const CSprite&) = delete;
 
     // Appends frames 1..count of the prefix; the frame count is unchanged.
+    // A frame whose file cannot be loaded keeps its place as a missing frame
+    // (drawn as nothing), and one line names every missing file.
     virtual void loadFrames(const std::string& prefix, unsigned int count);
     // Looping draw: the current frame, then animate().
     virtual void draw();
@@ -34,12 +36,14 @@ public:
     virtual void drawOnce();
     virtual void drawOnce(float x, float y);
     virtual void drawOnce(const CVector2& at);
-    // Frame by 0-based index; the clock is not touched.
+    // Frame by 0-based index; the clock is not touched. An index past the
+    // frames is reported, a missing frame draws nothing.
     virtual void drawFrame(unsigned int index);
     virtual void drawFrame(unsigned int index, const CVector2& at);
     virtual void drawFrame(unsigned int index, float x, float y);
     virtual void reset();
-    // Null when index is not below the number of loaded frames.
+    // Null when index is not below the number of frames or the frame is
+    // missing.
     virtual CTexture* getFrame(unsigned int index) const;
     virtual unsigned int getFrameCount() const;
     virtual void setFramesPerSecond(unsigned int rate);

@@ -1,12 +1,35 @@
 #include "AssetCatalog.h"
 
+#include "FontFace.h"
 #include "FontSheet.h"
+#include "GuiTheme.h"
 #include "Logo.h"
 #include "ParticleImages.h"
 #include "PngEncoder.h"
 #include "Pointers.h"
 #include "Scenery.h"
 #include "TgaEncoder.h"
+
+namespace {
+
+void addGuiTheme(std::vector<GeneratedFile>& files, const std::string& fontDirectory) {
+    files.push_back({"Font/fontDemo.tga", encodeTga(FontSheet::makeDemo(fontDirectory))});
+    files.push_back({"Main2.png", encodePng(GuiTheme::window())});
+    files.push_back({"informationConsol2.png", encodePng(GuiTheme::console())});
+    const FontFace captions(fontDirectory, "DejaVuSans-Bold.ttf", 22);
+    for (int frame = 0; frame < GuiTheme::powerFrames; ++frame)
+        files.push_back(
+            {"Sprite/GombOn" + std::to_string(frame + 1) + ".png", encodePng(GuiTheme::powerButton(captions, frame))});
+    for (const char* caption : {"Start", "Options", "Credits", "Quit"})
+        for (int frame = 0; frame < 2; ++frame)
+            files.push_back({std::string("MainMenuSample/") + caption + std::to_string(frame + 1) + ".png",
+                             encodePng(GuiTheme::menuButton(captions, caption, frame == 1))});
+    files.push_back({"checkOff1.png", encodePng(GuiTheme::checkBox(false))});
+    files.push_back({"checkIn1.png", encodePng(GuiTheme::checkBox(true))});
+    files.push_back({"samplepbar.png", encodePng(GuiTheme::progressBar())});
+}
+
+}  // namespace
 
 std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     std::vector<GeneratedFile> files;
@@ -21,5 +44,6 @@ std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     files.push_back({"moveWindow.png", encodePng(Pointers::move())});
     files.push_back({"Particle/particle.png", encodePng(ParticleImages::glow())});
     files.push_back({"Particle/rain.png", encodePng(ParticleImages::rainStreak())});
+    addGuiTheme(files, fontDirectory);
     return files;
 }
