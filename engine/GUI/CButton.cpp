@@ -40,7 +40,7 @@ void CButton::drawBody(float hitDx, float hitDy, const CVector2& at) {
 ClickDecision CButton::decide(const PointerState& pointer, float dx, float dy) const {
     // A button whose first frame is missing has no area to hit.
     const CTexture* first = getFrame(0);
-    if (!first)
+    if (!first || !WidgetDraw::isLoaded(*first))
         return {};
     return pointer.click(position->x + dx, position->y + dy, first->getWidth(), first->getHeight(), clickable);
 }

@@ -42,7 +42,7 @@ public:
     virtual void setTooltip(const std::string& text, int unused1, const FontColor& colour, float x, float y,
                             int unused2);
     virtual void setTooltipEnabled(bool flag);
-    // Null when there is no such frame (or its file was missing).
+    // Null when there is no such frame.
     virtual CTexture* getFrame(unsigned int index) const;
     virtual void setX(float x);
     virtual void setY(float y);

@@ -46,7 +46,7 @@ void CCheckBox::drawBody(float hitDx, float hitDy, const CVector2& at) {
 
 ClickDecision CCheckBox::decide(const PointerState& pointer, float dx, float dy) const {
     const CTexture* first = offSprite->getFrame(0);
-    if (!first)
+    if (!first || !WidgetDraw::isLoaded(*first))
         return {};
     return pointer.click(getX() + dx, getY() + dy, first->getWidth(), first->getHeight(), clickable);
 }

@@ -6,9 +6,10 @@
 #include "runtime/EngineClock.h"
 
 namespace {
-// Sprites draw untinted, unscaled and unrotated; a missing frame draws nothing.
+// Sprites draw untinted, unscaled and unrotated. A missing frame, or one
+// whose file could not be loaded, draws nothing (not an untextured quad).
 void drawTexture(CTexture* texture, const CVector2& at) {
-    if (texture)
+    if (texture && texture->getTextureId() != 0)
         texture->drawAt(at, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }
 }  // namespace
@@ -30,10 +31,8 @@ void CSprite::loadFrames(const std::string& prefix, unsigned int count) {
     for (unsigned int k = 1; k <= count; ++k) {
         const std::string path = prefix + std::to_string(k) + ".png";
         auto frame = std::make_unique<CTexture>();
-        if (!frame->load(path)) {
+        if (!frame->load(path))
             missing += " " + path;
-            frame.reset();
-        }
         frames.push_back(std::move(frame));
     }
     if (!missing.empty())
@@ -65,11 +64,12 @@ void CSprite::drawOnce(const CVector2& at) {
 void CSprite::drawFrame(unsigned int index) { drawFrame(index, *position); }
 
 void CSprite::drawFrame(unsigned int index, const CVector2& at) {
-    if (index >= frames.size()) {
+    CTexture* frame = getFrame(index);
+    if (!frame) {
         std::printf("Sprite frame %u does not exist (%zu loaded)\n", index, frames.size());
         return;
     }
-    drawTexture(frames[index].get(), at);
+    drawTexture(frame, at);
 }
 
 void CSprite::drawFrame(unsigned int index, float x, float y) { drawFrame(index, CVector2(x, y)); }

@@ -25,8 +25,8 @@ public:
     CSprite& operator=(const CSprite&) = delete;
 
     // Appends frames 1..count of the prefix; the frame count is unchanged.
-    // A frame whose file cannot be loaded keeps its place as a missing frame
-    // (drawn as nothing), and one line names every missing file.
+    // A frame whose file cannot be loaded keeps its place as an empty
+    // texture that draws nothing, and one line names every such file.
     virtual void loadFrames(const std::string& prefix, unsigned int count);
     // Looping draw: the current frame, then animate().
     virtual void draw();
@@ -36,14 +36,12 @@ public:
     virtual void drawOnce();
     virtual void drawOnce(float x, float y);
     virtual void drawOnce(const CVector2& at);
-    // Frame by 0-based index; the clock is not touched. An index past the
-    // frames is reported, a missing frame draws nothing.
+    // Frame by 0-based index; the clock is not touched.
     virtual void drawFrame(unsigned int index);
     virtual void drawFrame(unsigned int index, const CVector2& at);
     virtual void drawFrame(unsigned int index, float x, float y);
     virtual void reset();
-    // Null when index is not below the number of frames or the frame is
-    // missing.
+    // Null when index is not below the number of loaded frames.
     virtual CTexture* getFrame(unsigned int index) const;
     virtual unsigned int getFrameCount() const;
     virtual void setFramesPerSecond(unsigned int rate);
