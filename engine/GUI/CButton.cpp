@@ -1,9 +1,7 @@
 #include "GUI/CButton.h"
 
-#include "GUI/WidgetDraw.h"
+#include "GUI/SpriteWidget.h"
 #include "graphics/CTexture.h"
-#include "input/CEventManager.h"
-#include "runtime/EngineGlobals.h"
 #include "scene2d/CSprite.h"
 
 CButton::CButton() : sprite(std::make_unique<CSprite>()) {}
@@ -34,21 +32,16 @@ void CButton::drawBody(float hitDx, float hitDy, const CVector2& at) {
     if (!visible)
         return;
     hovered = isMouseOver(hitDx, hitDy);
-    WidgetDraw::highlight(*sprite, hovered, at, tooltip);
+    SpriteWidget::highlight(*sprite, hovered, at, tooltip);
 }
 
 ClickDecision CButton::decide(const PointerState& pointer, float dx, float dy) const {
-    // A button whose first frame is missing has no area to hit.
-    const CTexture* first = getFrame(0);
-    if (!first || !WidgetDraw::isLoaded(*first))
-        return {};
-    return pointer.click(position->x + dx, position->y + dy, first->getWidth(), first->getHeight(), clickable);
+    return SpriteWidget::decide(*sprite, position->x + dx, position->y + dy, pointer, clickable);
 }
 
 bool CButton::isMouseOver(float dx, float dy) {
     const ClickDecision decision = decide(PointerState::current(), dx, dy);
-    if (decision.fires && EngineGlobals::eventManager)
-        EngineGlobals::eventManager->setClickedControl(eventId);
+    SpriteWidget::report(decision, eventId);
     return decision.over;
 }
 
@@ -71,7 +64,7 @@ void CButton::setY(float y) { position->y = y; }
 void CButton::setSize(int newWidth, int newHeight) {
     width = static_cast<float>(newWidth);
     height = static_cast<float>(newHeight);
-    WidgetDraw::resizeFrames(*sprite, width, height);
+    SpriteWidget::resizeFrames(*sprite, width, height);
 }
 
 float CButton::getWidth() const { return width; }

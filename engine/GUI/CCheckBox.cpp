@@ -1,9 +1,7 @@
 #include "GUI/CCheckBox.h"
 
-#include "GUI/WidgetDraw.h"
+#include "GUI/SpriteWidget.h"
 #include "graphics/CTexture.h"
-#include "input/CEventManager.h"
-#include "runtime/EngineGlobals.h"
 #include "scene2d/CSprite.h"
 
 CCheckBox::CCheckBox() : offSprite(std::make_unique<CSprite>()), onSprite(std::make_unique<CSprite>()) {}
@@ -41,23 +39,17 @@ void CCheckBox::drawBody(float hitDx, float hitDy, const CVector2& at) {
     // The look is chosen before the hit test, so a click shows from the next frame.
     CSprite& look = checked ? *onSprite : *offSprite;
     hovered = isMouseOver(hitDx, hitDy);
-    WidgetDraw::highlight(look, hovered, at, tooltip);
+    SpriteWidget::highlight(look, hovered, at, tooltip);
 }
 
 ClickDecision CCheckBox::decide(const PointerState& pointer, float dx, float dy) const {
-    const CTexture* first = offSprite->getFrame(0);
-    if (!first || !WidgetDraw::isLoaded(*first))
-        return {};
-    return pointer.click(getX() + dx, getY() + dy, first->getWidth(), first->getHeight(), clickable);
+    return SpriteWidget::decide(*offSprite, getX() + dx, getY() + dy, pointer, clickable);
 }
 
 bool CCheckBox::isMouseOver(float dx, float dy) {
     const ClickDecision decision = decide(PointerState::current(), dx, dy);
-    if (decision.fires) {
-        if (EngineGlobals::eventManager)
-            EngineGlobals::eventManager->setClickedControl(eventId);
+    if (SpriteWidget::report(decision, eventId))
         checked = !checked;
-    }
     return decision.over;
 }
 
@@ -75,7 +67,7 @@ void CCheckBox::setTooltipEnabled(bool flag) { tooltip.setEnabled(flag); }
 
 void CCheckBox::setSize(int width, int height) {
     for (CSprite* look : {offSprite.get(), onSprite.get()})
-        WidgetDraw::resizeFrames(*look, static_cast<float>(width), static_cast<float>(height));
+        SpriteWidget::resizeFrames(*look, static_cast<float>(width), static_cast<float>(height));
 }
 
 float CCheckBox::getWidth() const {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "GUI/WidgetDraw.h"
+#include "GUI/SpriteWidget.h"
 
 CProgressBar::CProgressBar() : image(std::make_unique<CTexture>()) {}
 
@@ -44,6 +44,6 @@ void CProgressBar::draw() {
 void CProgressBar::drawImage(float x, float y) { drawPart(x, y, TexRect{}); }
 
 void CProgressBar::drawPart(float x, float y, const TexRect& part) {
-    if (WidgetDraw::isLoaded(*image))
+    if (SpriteWidget::isLoaded(*image))
         image->drawRegionAt(x, y, part, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }

@@ -3,7 +3,7 @@
 #include "GUI/CButton.h"
 #include "GUI/CCheckBox.h"
 #include "GUI/CStaticText.h"
-#include "GUI/WidgetDraw.h"
+#include "GUI/SpriteWidget.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/CTexture.h"
 #include "runtime/EngineGlobals.h"
@@ -131,7 +131,7 @@ bool CWindow::wantsMoveCursor() const {
 // boxes and texts, so later kinds are drawn over earlier ones.
 void CWindow::drawContents(float dx, float dy) {
     for (const auto& image : images)
-        if (WidgetDraw::isLoaded(*image))
+        if (SpriteWidget::isLoaded(*image))
             image->drawAtRgb(dx + image->getPosX(), dy + image->getPosY(), 1.0f, 0.0f, 1.0f, 1.0f, 1.0f);
     for (const auto& button : buttons)
         button->drawOffset(dx, dy);
