@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <new>
 
+#include "GUI/CWindowManager.h"
 #include "audio/CSoundManager.h"
 #include "core/CUtils.h"
 #include "graphics/CFont.h"
@@ -77,6 +78,8 @@ void Engine::initialize() {
                 EngineGlobals::textureManager);
     createStage("Initialize Event Manager...", "Unable to initialize Engine Event Manager Core!\n", eventManager,
                 EngineGlobals::eventManager, "done.\n", &Engine::initEventThread);
+    createStage("Initialize Window Manager...", "Unable to initialize Window Manager Core!\n", windowManager,
+                EngineGlobals::windowManager);
     createStage("Initialize Sound Manager...", "Unable to initialize Sound Manager Core!\n", soundManager,
                 EngineGlobals::soundManager);
     createStage("Initialize the Camera...", "Unable to initialize the Camera Unit!\n", camera, EngineGlobals::camera);
@@ -110,6 +113,7 @@ void Engine::releaseManagers() {
     release(cameraManager, EngineGlobals::cameraManager);
     release(camera, EngineGlobals::camera);
     release(soundManager, EngineGlobals::soundManager);
+    release(windowManager, EngineGlobals::windowManager);
     release(eventManager, EngineGlobals::eventManager);
     release(textureManager, EngineGlobals::textureManager);
     release(fontManager, EngineGlobals::fontManager);
@@ -122,6 +126,7 @@ void Engine::render() {
     gameObjectManager->render();
     graphicsCore->begin2D();
     glLoadIdentity();
+    windowManager->drawAll();
     if (graphicsCore->hasCustomCursor())
         graphicsCore->drawCursor();
     if (showFps) {

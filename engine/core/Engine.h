@@ -38,6 +38,7 @@ private:
     std::unique_ptr<CFontManager> fontManager;
     std::unique_ptr<CTextureManager> textureManager;
     std::unique_ptr<CEventManager> eventManager;
+    std::unique_ptr<CWindowManager> windowManager;
     std::unique_ptr<CSoundManager> soundManager;
     std::unique_ptr<CCamera> camera;
     std::unique_ptr<CCameraManager> cameraManager;

@@ -6,9 +6,10 @@
 #include "runtime/EngineClock.h"
 
 namespace {
-// Sprites draw untinted, unscaled and unrotated; a missing frame draws nothing.
+// Sprites draw untinted, unscaled and unrotated. A missing frame, or one
+// whose file could not be loaded, draws nothing (not an untextured quad).
 void drawTexture(CTexture* texture, const CVector2& at) {
-    if (texture)
+    if (texture && texture->getTextureId() != 0)
         texture->drawAt(at, 1.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
 }
 }  // namespace
@@ -26,8 +27,16 @@ CSprite::CSprite(const std::string& prefix, unsigned int frameCount, float x, fl
 CSprite::~CSprite() = default;
 
 void CSprite::loadFrames(const std::string& prefix, unsigned int count) {
-    for (unsigned int k = 1; k <= count; ++k)
-        frames.push_back(std::make_unique<CTexture>(prefix + std::to_string(k) + ".png"));
+    std::string missing;
+    for (unsigned int k = 1; k <= count; ++k) {
+        const std::string path = prefix + std::to_string(k) + ".png";
+        auto frame = std::make_unique<CTexture>();
+        if (!frame->load(path))
+            missing += " " + path;
+        frames.push_back(std::move(frame));
+    }
+    if (!missing.empty())
+        std::printf("\nSprite frames missing:%s\n", missing.c_str());
 }
 
 void CSprite::draw() { draw(*position); }

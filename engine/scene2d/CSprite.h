@@ -25,6 +25,8 @@ public:
     CSprite& operator=(const CSprite&) = delete;
 
     // Appends frames 1..count of the prefix; the frame count is unchanged.
+    // A frame whose file cannot be loaded keeps its place as an empty
+    // texture that draws nothing, and one line names every such file.
     virtual void loadFrames(const std::string& prefix, unsigned int count);
     // Looping draw: the current frame, then animate().
     virtual void draw();

@@ -7,6 +7,33 @@ import sys
 import tempfile
 import time
 
+# The engine's start-up lines, one per manager it creates, in order.
+ENGINE_STAGES = [
+    "Initialize Graphics Core...done.",
+    "Initialize Utils...done.",
+    "Initialize Font Manager...done.",
+    "Initialize Texture Manager...done.",
+    "Initialize Event Manager...done.",
+    "Initialize Window Manager...done.",
+    "Initialize Sound Manager...done.",
+    "Initialize the Camera...done.",
+    "Initialize Camera Manager...done.",
+    "Initialize Shader Manager...done.",
+    "Initialize Light Manager...done.",
+    "Initialize Logger...done.",
+    "",
+    "Initialize Game Object Manager...done.",
+    "",
+]
+# The transcript up to the window: the banner, then the stages.
+ENGINE_START = ["", "Kavor Engine version 0.03...", "", ""] + ENGINE_STAGES
+
+
+def check_stages(output):
+    """The banner and the engine's start-up lines open every program's transcript."""
+    lines = output.split("\n")[:len(ENGINE_START)]
+    assert lines == ENGINE_START, "\n".join(lines)
+
 
 def bin_dir():
     parser = argparse.ArgumentParser()

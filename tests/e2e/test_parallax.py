@@ -5,27 +5,11 @@ import shutil
 import subprocess
 import tempfile
 
-from e2e_support import App, XServer, bin_dir, run_tests
+from e2e_support import ENGINE_START, App, XServer, bin_dir, run_tests
 
 KAVOR = os.path.join(bin_dir(), "kavor")
 ROOT = os.getcwd()
 
-STAGES = [
-    "Initialize Graphics Core...done.",
-    "Initialize Utils...done.",
-    "Initialize Font Manager...done.",
-    "Initialize Texture Manager...done.",
-    "Initialize Event Manager...done.",
-    "Initialize Sound Manager...done.",
-    "Initialize the Camera...done.",
-    "Initialize Camera Manager...done.",
-    "Initialize Shader Manager...done.",
-    "Initialize Light Manager...done.",
-    "Initialize Logger...done.",
-    "",
-    "Initialize Game Object Manager...done.",
-    "",
-]
 SHADER_MESSAGES = [
     "Loading simple texture shader...",
     "Loading simple color shader...",
@@ -46,7 +30,7 @@ SHADER_MESSAGES = [
 
 def expected_start():
     """The transcript up to the shader list; None stands for any text."""
-    return (["", "Kavor Engine version 0.03...", "", ""] + STAGES +
+    return (ENGINE_START +
             ["SUPPORT FBO", "BAMMMMMMMMMMMMMMMMMMMMMMEGGGG!!!",
              re.compile(r"Detected Video Card Vendor: .+"),
              re.compile(r"Detected Renderer: .+"),

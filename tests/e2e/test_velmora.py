@@ -4,7 +4,7 @@ import os
 import tempfile
 import time
 
-from e2e_support import App, XServer, bin_dir, run_tests
+from e2e_support import App, XServer, bin_dir, check_stages, run_tests
 
 GAME = os.path.join(bin_dir(), "kavor-velmora")
 ROOT = os.getcwd()
@@ -96,6 +96,7 @@ def test_closing_a_box_on_the_left_edge_claims_it():
         assert app.wait() == 0
         out = app.output()
         assert "Fillrectangle...\n" in out and "\nCumi 1....\nbal\n" in out, out[-2000:]
+        check_stages(out)
 
 
 def test_two_arrows_held_move_nothing_and_closing_ends_the_game():

@@ -1,13 +1,36 @@
 #include "AssetCatalog.h"
 
+#include "FontFace.h"
 #include "FontSheet.h"
 #include "Ground.h"
+#include "GuiTheme.h"
 #include "Logo.h"
 #include "ParticleImages.h"
 #include "PngEncoder.h"
 #include "Pointers.h"
 #include "Scenery.h"
 #include "TgaEncoder.h"
+
+namespace {
+
+void addGuiTheme(std::vector<GeneratedFile>& files, const std::string& fontDirectory) {
+    files.push_back({"Font/fontDemo.tga", encodeTga(FontSheet::makeDemo(fontDirectory))});
+    files.push_back({"Main2.png", encodePng(GuiTheme::window())});
+    files.push_back({"informationConsol2.png", encodePng(GuiTheme::console())});
+    const FontFace captions(fontDirectory, "DejaVuSans-Bold.ttf", 22);
+    for (int frame = 0; frame < GuiTheme::powerFrames; ++frame)
+        files.push_back(
+            {"Sprite/GombOn" + std::to_string(frame + 1) + ".png", encodePng(GuiTheme::powerButton(captions, frame))});
+    for (const char* caption : {"Start", "Options", "Credits", "Quit"})
+        for (int frame = 0; frame < 2; ++frame)
+            files.push_back({std::string("MainMenuSample/") + caption + std::to_string(frame + 1) + ".png",
+                             encodePng(GuiTheme::menuButton(captions, caption, frame == 1))});
+    files.push_back({"checkOff1.png", encodePng(GuiTheme::checkBox(false))});
+    files.push_back({"checkIn1.png", encodePng(GuiTheme::checkBox(true))});
+    files.push_back({"samplepbar.png", encodePng(GuiTheme::progressBar())});
+}
+
+}  // namespace
 
 std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     std::vector<GeneratedFile> files;
@@ -26,5 +49,6 @@ std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     files.push_back({"KModel/ground_height.png", encodePng(Ground::heightMap())});
     const std::string plane = Ground::planeModel();
     files.push_back({"KModel/plane_new.xml", std::vector<std::uint8_t>(plane.begin(), plane.end())});
+    addGuiTheme(files, fontDirectory);
     return files;
 }

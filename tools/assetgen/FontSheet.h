@@ -28,4 +28,9 @@ int cellTop(int code, int style);
 // regular for the first style, bold for the second.
 Image make(const std::string& fontDirectory);
 
+// A second sheet in the same layout that looks plainly different: DejaVu
+// Serif (regular, then bold) with a one-pixel dark rim around every glyph,
+// so it reads on light and dark backgrounds alike.
+Image makeDemo(const std::string& fontDirectory);
+
 }  // namespace FontSheet

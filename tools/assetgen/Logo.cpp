@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "FontFace.h"
+#include "Lettering.h"
 #include "Raster.h"
 
 namespace Logo {
@@ -21,41 +22,17 @@ const ColorStop goldStops[] = {
 const Color borderColor = {0.95f, 0.75f, 0.30f, 0.95f};
 const Color outlineColor = {0.02f, 0.03f, 0.08f, 0.9f};
 
-// Signed distance to a rounded rectangle: negative inside.
-float roundedBoxDistance(float x, float y, float left, float top, float right, float bottom, float radius) {
-    const float dx = std::max(0.0f, std::max(left + radius - x, x - (right - radius)));
-    const float dy = std::max(0.0f, std::max(top + radius - y, y - (bottom - radius)));
-    return std::sqrt(dx * dx + dy * dy) - radius;
-}
-
 void paintPlate(Image& logo) {
     const float edge = 1.5f;
-    auto distance = [&](float x, float y) {
-        return roundedBoxDistance(x, y, edge, edge, width - edge, height - edge, 16.0f);
-    };
-    Raster::shadeShape(
-        logo, 0.0f, 0.0f, width, height, [&](float x, float y) { return distance(x, y) <= 0.0f; },
-        [&](float x, float y) { return distance(x, y) > -2.5f ? borderColor : gradient(plateStops, 2, y); });
-}
-
-// Paints the coverage of the mask, shifted by (dx, dy), in the shader's colour.
-void paintMask(Image& logo, const Image& mask, int dx, int dy, const Raster::Shader& shader) {
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (mask.contains(x - dx, y - dy))
-                logo.blend(x, y, shader(static_cast<float>(x), static_cast<float>(y)), mask.at(x - dx, y - dy).a);
+    Raster::fillRoundedPlate(logo, edge, edge, width - edge, height - edge, 16.0f, 2.5f, borderColor,
+                             [](float, float y) { return gradient(plateStops, 2, y); });
 }
 
 // Centred text with a dark outline, filled with a vertical colour ramp.
 void paintText(Image& logo, const FontFace& face, const std::string& text, int baseline, const ColorStop* fill,
                int stops) {
-    Image mask(width, height);
-    face.drawText(mask, (width - face.measure(text)) / 2, baseline, text, {1.0f, 1.0f, 1.0f, 1.0f});
-    for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx)
-            if (dx * dx + dy * dy <= 5)
-                paintMask(logo, mask, dx, dy, [](float, float) { return outlineColor; });
-    paintMask(logo, mask, 0, 0, [&](float, float y) { return gradient(fill, stops, y); });
+    Lettering::paint(logo, face, text, Lettering::centred(face, text, 0, width), baseline,
+                     [&](float, float y) { return gradient(fill, stops, y); }, {outlineColor, 5});
 }
 
 }  // namespace

@@ -45,6 +45,21 @@ Bounds boundsOf(const std::vector<Point>& polygon, float margin) {
     return {box.minX - margin, box.minY - margin, box.maxX + margin, box.maxY + margin};
 }
 
+// A band of the given width along the segments between consecutive points,
+// and from the last point back to the first when closed.
+void strokeSegments(Image& target, const std::vector<Point>& points, float width, const Color& color, bool closed) {
+    if (points.size() < 2)
+        return;
+    const float half = width / 2.0f;
+    const Bounds box = boundsOf(points, half);
+    fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color, [&](float x, float y) {
+        for (std::size_t i = closed ? 0 : 1, j = closed ? points.size() - 1 : 0; i < points.size(); j = i++)
+            if (distanceToSegmentSquared(points[j], points[i], x, y) <= half * half)
+                return true;
+        return false;
+    });
+}
+
 }  // namespace
 
 void shadeShape(Image& target, float minX, float minY, float maxX, float maxY, const Inside& inside,
@@ -82,16 +97,11 @@ void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& 
 }
 
 void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color) {
-    if (polygon.size() < 2)
-        return;
-    const float half = width / 2.0f;
-    const Bounds box = boundsOf(polygon, half);
-    fillShape(target, box.minX, box.minY, box.maxX, box.maxY, color, [&](float x, float y) {
-        for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++)
-            if (distanceToSegmentSquared(polygon[j], polygon[i], x, y) <= half * half)
-                return true;
-        return false;
-    });
+    strokeSegments(target, polygon, width, color, true);
+}
+
+void strokePolyline(Image& target, const std::vector<Point>& line, float width, const Color& color) {
+    strokeSegments(target, line, width, color, false);
 }
 
 void fillGlow(Image& target, float cx, float cy, float radius, const Color& color) {
@@ -107,6 +117,21 @@ void fillGlow(Image& target, float cx, float cy, float radius, const Color& colo
             target.blend(x, y, color, falloff * falloff);
         }
     }
+}
+
+float roundedBoxDistance(float x, float y, float left, float top, float right, float bottom, float radius) {
+    const float dx = std::max(0.0f, std::max(left + radius - x, x - (right - radius)));
+    const float dy = std::max(0.0f, std::max(top + radius - y, y - (bottom - radius)));
+    return std::sqrt(dx * dx + dy * dy) - radius;
+}
+
+void fillRoundedPlate(Image& target, float left, float top, float right, float bottom, float radius, float borderWidth,
+                      const Color& border, const Shader& body) {
+    auto distance = [&](float x, float y) { return roundedBoxDistance(x, y, left, top, right, bottom, radius); };
+    shadeShape(
+        target, left - 1.0f, top - 1.0f, right + 1.0f, bottom + 1.0f,
+        [&](float x, float y) { return distance(x, y) <= 0.0f; },
+        [&](float x, float y) { return distance(x, y) > -borderWidth ? border : body(x, y); });
 }
 
 }  // namespace Raster

@@ -31,8 +31,19 @@ void fillPolygon(Image& target, const std::vector<Point>& polygon, const Color& 
 // A band of the given width centred on the polygon's closed outline.
 void strokePolygon(Image& target, const std::vector<Point>& polygon, float width, const Color& color);
 
+// The same band along an open line through the points.
+void strokePolyline(Image& target, const std::vector<Point>& line, float width, const Color& color);
+
 // Soft round spot: alpha falls from the centre to zero at the radius as
 // (1 - d^2 / r^2)^2, which is smooth at both ends.
 void fillGlow(Image& target, float cx, float cy, float radius, const Color& color);
+
+// Signed distance to a rounded rectangle: negative inside.
+float roundedBoxDistance(float x, float y, float left, float top, float right, float bottom, float radius);
+
+// A rounded rectangle whose outer band of borderWidth pixels is the border
+// colour and whose inside the body shader colours.
+void fillRoundedPlate(Image& target, float left, float top, float right, float bottom, float radius, float borderWidth,
+                      const Color& border, const Shader& body);
 
 }  // namespace Raster

@@ -123,3 +123,29 @@ TEST(FontSheet, MissingFontFileIsReportedByName) {
         EXPECT_NE(std::string(error.what()).find("DejaVuSansMono.ttf"), std::string::npos) << error.what();
     }
 }
+
+// The second sheet keeps the layout (the same cells hold ink, the last row
+// and column of every cell stay empty) but looks plainly different: its
+// glyphs carry a dark rim.
+TEST(FontSheet, DemoSheetKeepsTheLayoutWithADifferentLook) {
+    REQUIRE_ASSET_FONTS();
+    const Image demo = FontSheet::makeDemo(assetFontDirectory());
+    ASSERT_EQ(demo.width(), 256);
+    ASSERT_EQ(demo.height(), 256);
+    int dark = 0;
+    for (int code = 32; code < 160; ++code)
+        for (int style = 0; style < 2; ++style) {
+            double ink = 0.0;
+            for (int y = 0; y < cell; ++y)
+                for (int x = 0; x < cell; ++x) {
+                    const Color& c = demo.at(FontSheet::cellLeft(code, style) + x, FontSheet::cellTop(code, style) + y);
+                    if (x == cell - 1 || y == cell - 1) {
+                        ASSERT_EQ(c.a, 0.0f) << "ink on a cell edge, code " << code;
+                    }
+                    ink += c.a;
+                    dark += c.a > 0.5f && c.r < 0.2f;
+                }
+            EXPECT_EQ(ink > 4.0, inkOf(code, style) > 0.0) << "code " << code << " style " << style;
+        }
+    EXPECT_GT(dark, 5000) << "the rim";
+}

@@ -1,0 +1,38 @@
+#include "GUI/CWindowManager.h"
+
+#include "GUI/CWindow.h"
+#include "graphics/CGraphicsCore.h"
+#include "runtime/EngineGlobals.h"
+
+void CWindowManager::drawAll() {
+    bool anyDraggable = false;
+    bool moveCursor = false;
+    for (std::unique_ptr<CWindow>* variable : windows) {
+        CWindow* window = variable->get();
+        if (!window || !window->isVisible())
+            continue;
+        window->update();
+        anyDraggable = anyDraggable || window->isDraggable();
+        moveCursor = moveCursor || window->wantsMoveCursor();
+    }
+    // Each draggable window switches the cursor for itself; the last one
+    // would otherwise turn off what an earlier one turned on.
+    if (anyDraggable && EngineGlobals::graphicsCore)
+        EngineGlobals::graphicsCore->useMoveCursor(moveCursor);
+}
+
+void CWindowManager::addWindow(std::unique_ptr<CWindow>& windowVariable) { windows.push_back(&windowVariable); }
+
+void CWindowManager::deactivateAll() {
+    for (std::unique_ptr<CWindow>* variable : windows)
+        if (CWindow* window = variable->get())
+            window->setActive(false);
+}
+
+void CWindowManager::activateById(int id) {
+    for (std::unique_ptr<CWindow>* variable : windows)
+        if (CWindow* window = variable->get(); window && window->getId() == id)
+            window->setActive(true);
+}
+
+unsigned int CWindowManager::getCount() const { return static_cast<unsigned int>(windows.size()); }
