@@ -36,8 +36,10 @@ void main()
     vec3 n = normalize(normal);
     vec3 toLight = normalize(gl_LightSource[0].position.xyz - eyePosition * gl_LightSource[0].position.w);
     float diffuse = max(dot(n, toLight), 0.0) * lit;
-    vec4 colour = gl_FrontLightModelProduct.sceneColor + gl_FrontLightProduct[0].ambient +
-                  gl_FrontLightProduct[0].diffuse * diffuse;
+    // The vertex colour is the surface's ambient and diffuse colour, as the
+    // graphics core's colour-material setting makes it for fixed-function
+    // drawing.
+    vec3 light = gl_LightModel.ambient.rgb + gl_LightSource[0].ambient.rgb + gl_LightSource[0].diffuse.rgb * diffuse;
     vec4 texel = texture2D(texture0, gl_TexCoord[0].st);
-    gl_FragColor = vec4(colour.rgb * texel.rgb, gl_FrontMaterial.diffuse.a * texel.a);
+    gl_FragColor = vec4(light * gl_Color.rgb * texel.rgb, gl_Color.a * texel.a);
 }

@@ -12,6 +12,7 @@ void main()
     shadowCoord = gl_TextureMatrix[1] * eye;
     eyePosition = eye.xyz;
     normal = gl_NormalMatrix * gl_Normal;
+    gl_FrontColor = gl_Color;
     gl_TexCoord[0] = gl_TextureMatrix[0] * gl_MultiTexCoord0;
     gl_Position = ftransform();
 }

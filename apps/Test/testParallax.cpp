@@ -14,6 +14,7 @@
 #include "input/Keys.h"
 #include "objects3d/C3DGameObjectManager.h"
 #include "particles/CParticleSystem.h"
+#include "particles/DemoFountain.h"
 #include "runtime/CLogger.h"
 #include "runtime/EngineGlobals.h"
 #include "scene2d/CCamera2D.h"
@@ -51,17 +52,7 @@ bool testParallax::init() {
 
 void testParallax::configureParticles() {
     particles = std::make_unique<CParticleSystem>();
-    particles->setForce(0.0f, 0.0f, 0.1f);
-    particles->setPosition(56.0f, 20.0f, 0.0f);
-    particles->setLifeRange(1, 14);
-    particles->setColor(0.1f, 0.1f, 0.1f, 0.0f);
-    particles->setColor(1.0f, 0.4f, 0.0f, 0.0f);
-    particles->setSpawnRangeX(0, 15, 15.0f);
-    particles->setSpawnRangeZ(0, 15, 15.0f);
-    particles->setVelocityRangeY(100, 180, 10.0f);
-    particles->setGravity(0.00025f);
-    particles->setPointSize(50.0f);
-    particles->init(50, "Data/Particle/particle.png", true, false);
+    DemoFountain::configure(*particles);
 }
 
 void testParallax::buildScroller() {

@@ -113,7 +113,7 @@ Image heightMap() {
 }
 
 std::string planeModel() {
-    constexpr int kQuads = 24, kHalf = 300, kRepeats = 6;
+    constexpr int kQuads = 24, kHalf = 300, kRepeats = 10;
     constexpr int kPoints = kQuads + 1;
     std::string xml =
         "<model name=\"plane\" numsubobjects=\"1\" nummaterials=\"1\" numofparallaxmap=\"1\">\n"
@@ -137,7 +137,7 @@ std::string planeModel() {
             const int x = -kHalf + i * 2 * kHalf / kQuads, z = -kHalf + j * 2 * kHalf / kQuads;
             xml += "            <vertex x=\"" + number(x) + "\" y=\"0\" z=\"" + number(z) + "\" u0=\"" +
                    hundredths(100 * kRepeats * i / kQuads) + "\" v0=\"" + hundredths(100 * kRepeats * j / kQuads) +
-                   "\" />\n";
+                   "\" r=\"0.7\" g=\"0.7\" b=\"0.7\" />\n";
         }
     // Corners a (i, j), b (i, j + 1), c (i + 1, j + 1), d (i + 1, j): the
     // normal (b - a) x (c - a) points up.

@@ -14,8 +14,9 @@ constexpr int textureSize = 256;
 Image colorMap();
 Image heightMap();
 // "Data/KModel/plane_new.xml": a square at y = 0 from -300 to 300 on x and
-// z, cut into 24 x 24 quads facing up, the textures repeated six times
-// across it.
+// z, cut into 24 x 24 quads facing up, the textures repeated ten times
+// across it. Its grey vertex colours keep the default light's strong
+// ambient part from washing the stones out.
 std::string planeModel();
 
 }  // namespace Ground
