@@ -16,11 +16,16 @@ enum Part { Plinth, Surcoat, Cross, Mail, Steel, Brass, Leather, Shield, Blade, 
 
 const std::vector<ThreeDsPart>& parts() {
     static const std::vector<ThreeDsPart> table = {
-        {"Plinth", "STONE", 200, 190, 170, "STONE.JPG"}, {"Surcoat", "LINEN", 232, 226, 208, ""},
-        {"Cross", "CROSS RED", 170, 24, 28, ""},         {"Mail", "MAIL", 118, 122, 128, ""},
-        {"Steel", "STEEL", 178, 184, 192, ""},           {"Brass", "BRASS", 196, 160, 70, ""},
-        {"Leather", "LEATHER", 96, 62, 36, ""},          {"Shield", "SHIELD", 235, 230, 215, "SHIELD.JPG"},
-        {"Blade", "BLADE", 215, 220, 228, ""},           {"Slit", "DARK", 18, 18, 22, ""},
+        {"Plinth", "STONE", 200, 190, 170, "STONE.JPG"},
+        {"Surcoat", "LINEN", 232, 226, 208, ""},
+        {"Cross", "RED", 170, 24, 28, ""},
+        {"Mail", "MAIL", 118, 122, 128, ""},
+        {"Steel", "STEEL", 178, 184, 192, ""},
+        {"Brass", "BRASS", 196, 160, 70, ""},
+        {"Leather", "LEATHER", 96, 62, 36, ""},
+        {"Shield", "SHIELD", 235, 230, 215, "SHIELD.JPG"},
+        {"Blade", "BLADE", 215, 220, 228, ""},
+        {"Slit", "DARK", 18, 18, 22, ""},
     };
     return table;
 }
@@ -159,12 +164,12 @@ void addArm(Mesh& mesh, Vec3 shoulder, Vec3 elbow, Vec3 wrist) {
     Solids::addTube(mesh,
                     Solids::limbRings(shoulder, elbow, wrist, front * -1.0f,
                                       {{-0.25f, 0, 0},
-                                       {-0.1f, 0.9f, 0.95f},
-                                       {0.3f, 0.82f, 0.8f},
-                                       {0.9f, 0.66f, 0.66f},
-                                       {1.0f, 0.64f, 0.64f},
-                                       {1.3f, 0.7f, 0.68f},
-                                       {1.9f, 0.5f, 0.5f},
+                                       {-0.1f, 1.0f, 1.05f},
+                                       {0.3f, 0.9f, 0.88f},
+                                       {0.9f, 0.72f, 0.72f},
+                                       {1.0f, 0.7f, 0.7f},
+                                       {1.3f, 0.78f, 0.76f},
+                                       {1.9f, 0.55f, 0.55f},
                                        {2.05f, 0, 0}}),
                     Solids::evenColumns(8), wholeTexture, Mail);
 }
@@ -296,8 +301,8 @@ Image stoneTexture() {
             // here and there a pit.
             stone = scaled(stone, 1.04f - 0.08f * inY / courseHeight);
             stone = scaled(stone, 0.78f + 0.22f * smoothstep(1.5f, 7.0f, edge));
-            if (noise.random(x, y + 1000) > 0.985f)
-                stone = scaled(stone, 0.7f);
+            if (noise.random(x, y + 1000) > 0.992f)
+                stone = scaled(stone, 0.85f);
             const Color mortar = scaled(rgb(128, 122, 110), 0.85f + 0.25f * grain);
             image.set(x, y, mix(mortar, stone, smoothstep(1.0f, 2.5f, edge)));
         }
@@ -314,7 +319,7 @@ Image shieldTexture() {
             // Paint over planks whose grain runs down the shield, worn towards the rim.
             const float grain = noise.value2D(u * 50.0f, v * 3.0f) * 0.6f + noise.value2D(u * 120.0f, v * 8.0f) * 0.4f;
             const float worn = smoothstep(0.3f, 0.5f, std::max(std::fabs(u - 0.5f), std::fabs(v - 0.5f)));
-            const float scuff = smoothstep(0.6f, 0.8f, noise.fbm2D(u * 12.0f, v * 12.0f, 3)) * 0.25f;
+            const float scuff = smoothstep(0.62f, 0.8f, noise.fbm2D(u * 12.0f, v * 12.0f, 3)) * 0.08f;
             const Color field = scaled(rgb(236, 230, 212), 0.92f + 0.08f * grain - 0.1f * worn - scuff);
             // The cross is centred both ways, so it looks the same whichever
             // way up a loader takes the picture.

@@ -57,7 +57,7 @@ Vec3 hip(float s) { return {0.1f, 5.0f, 2.2f * s}; }
 Vec3 knee(float s) { return {0.9f, 0.0f, 2.4f * s}; }
 Vec3 ankle(float s) { return {-0.3f, -4.9f, 2.5f * s}; }
 
-constexpr Vec3 up{0, 1, 0}, back{-1, 0, 0};
+constexpr Vec3 up{0, 1, 0}, forwards{1, 0, 0}, back{-1, 0, 0};
 
 Rig::Influence on(int bone) { return {bone, bone, 0.0f}; }
 Rig::Influence blend(int from, int to, float weight) { return {from, to, weight}; }
@@ -84,8 +84,6 @@ struct BoundStation {
     Solids::Station station;
     Rig::Influence influence;
 };
-
-constexpr Vec3 forwards{1, 0, 0};
 
 void addUpright(Body& body, const std::vector<BoundLevel>& bound, int columns, const Region& region) {
     std::vector<Solids::Level> levels;
