@@ -89,17 +89,13 @@ void addLegs(Mesh& mesh) {
                                            {2.1f, 0, 0}}),
                         Solids::evenColumns(10), wholeTexture, Mail);
         // Steel shoes, soles flat on the plinth.
-        struct FootSection {
-            float along, height, width;
-        };
-        const FootSection sections[] = {{-0.9f, 0, 0},        {-0.75f, 0.6f, 0.55f}, {0.2f, 0.8f, 0.62f},
-                                        {1.3f, 0.55f, 0.58f}, {2.1f, 0.35f, 0.42f},  {2.4f, 0, 0}};
-        const Vec3 toes = normalised({0.12f * s, 0.0f, 1.0f});
-        std::vector<TubeRing> rings;
-        for (const FootSection& f : sections) {
-            const Vec3 centre = Vec3{ankle.x, standY + std::max(f.height, 0.3f), ankle.z} + toes * f.along;
-            rings.push_back(Solids::ring(centre, toes, up * -1.0f, f.height, f.width, 0.0f));
-        }
+        const std::vector<TubeRing> rings = Solids::footRings(ankle, normalised({0.12f * s, 0.0f, 1.0f}), standY, 0.3f,
+                                                              {{-0.9f, 0, 0},
+                                                               {-0.75f, 0.6f, 0.55f},
+                                                               {0.2f, 0.8f, 0.62f},
+                                                               {1.3f, 0.55f, 0.58f},
+                                                               {2.1f, 0.35f, 0.42f},
+                                                               {2.4f, 0, 0}});
         Solids::addTube(mesh, rings, Solids::evenColumns(8), wholeTexture, Steel);
     }
 }

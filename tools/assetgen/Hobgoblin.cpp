@@ -200,18 +200,14 @@ void addLeg(Body& body, float s) {
              {{2.05f, 0, 0}, on(shin)}},
             8, legRegion);
     // The foot, splayed a little outwards, its sole flat on the ground.
-    struct FootSection {
-        float along, height, width;
-    };
-    const FootSection sections[] = {{-1.8f, 0, 0},       {-1.5f, 1.0f, 1.15f}, {-0.3f, 1.3f, 1.3f},
-                                    {1.3f, 0.95f, 1.4f}, {2.6f, 0.65f, 1.35f}, {3.4f, 0.5f, 1.1f},
-                                    {3.8f, 0, 0}};
-    const Vec3 toes = normalised({1.0f, 0.0f, 0.18f * s});
-    std::vector<TubeRing> rings;
-    for (const FootSection& f : sections) {
-        const Vec3 centre = Vec3{ankle(s).x, groundY + std::max(f.height, 0.5f), ankle(s).z} + toes * f.along;
-        rings.push_back(Solids::ring(centre, toes, {0, -1, 0}, f.height, f.width, (f.along + 1.8f) / 5.6f));
-    }
+    const std::vector<TubeRing> rings = Solids::footRings(ankle(s), normalised({1.0f, 0.0f, 0.18f * s}), groundY, 0.5f,
+                                                          {{-1.8f, 0, 0},
+                                                           {-1.5f, 1.0f, 1.15f},
+                                                           {-0.3f, 1.3f, 1.3f},
+                                                           {1.3f, 0.95f, 1.4f},
+                                                           {2.6f, 0.65f, 1.35f},
+                                                           {3.4f, 0.5f, 1.1f},
+                                                           {3.8f, 0, 0}});
     body.addTube(rings, std::vector<Rig::Influence>(rings.size(), on(shin)), 8, footRegion);
 }
 

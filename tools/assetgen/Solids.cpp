@@ -57,6 +57,17 @@ std::vector<TubeRing> limbRings(Vec3 a, Vec3 b, Vec3 c, Vec3 hint, const std::ve
     return rings;
 }
 
+std::vector<TubeRing> footRings(Vec3 anchor, Vec3 ahead, float floorY, float closure,
+                                const std::vector<FootSection>& sections) {
+    const float first = sections.front().along, last = sections.back().along;
+    std::vector<TubeRing> rings;
+    for (const FootSection& f : sections) {
+        const Vec3 centre = Vec3{anchor.x, floorY + std::max(f.height, closure), anchor.z} + ahead * f.along;
+        rings.push_back(ring(centre, ahead, {0, -1, 0}, f.height, f.width, (f.along - first) / (last - first)));
+    }
+    return rings;
+}
+
 std::vector<float> evenColumns(int count) {
     std::vector<float> columns;
     for (int i = 0; i < count; ++i)

@@ -57,6 +57,19 @@ struct Station {
 // station (0) to the last (1).
 std::vector<TubeRing> limbRings(Vec3 a, Vec3 b, Vec3 c, Vec3 hint, const std::vector<Station>& stations);
 
+// A cross-section of a foot: along units ahead of its anchor, with its
+// height and half width. Height 0 closes the tube there.
+struct FootSection {
+    float along, height, width;
+};
+
+// Rings of a foot lying along the unit direction ahead from anchor (whose
+// height is ignored), each resting on the floor at height floorY: a = 0 is
+// the sole. The closing points sit closure units above the floor; v runs
+// from the first section (0) to the last (1).
+std::vector<TubeRing> footRings(Vec3 anchor, Vec3 ahead, float floorY, float closure,
+                                const std::vector<FootSection>& sections);
+
 // count values a spread evenly over a turn, starting at 0.
 std::vector<float> evenColumns(int count);
 
