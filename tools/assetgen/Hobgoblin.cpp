@@ -259,15 +259,15 @@ Pose stance() {
 Pose standing(float phase) {
     Pose pose = stance();
     const float breath = wave(2.0f * phase);
-    pose[Spine].pitch += 0.008f * breath;
-    pose[Head].yaw = 0.045f * wave(phase);
+    pose[Spine].pitch += 0.012f * breath;
+    pose[Head].yaw = 0.06f * wave(phase);
     pose[Head].pitch += 0.01f * wave(2.0f * phase + 0.3f);
     for (float s : {1.0f, -1.0f}) {
         const std::size_t upper = static_cast<std::size_t>(sided(UpperArm, s));
         const std::size_t fore = static_cast<std::size_t>(sided(Forearm, s));
-        pose[upper].pitch = 0.02f * wave(2.0f * phase + (s > 0 ? 0.1f : 0.35f));
-        pose[upper].roll -= 0.01f * s * breath;
-        pose[fore].pitch += 0.02f * wave(2.0f * phase + 0.2f);
+        pose[upper].pitch = 0.035f * wave(2.0f * phase + (s > 0 ? 0.1f : 0.35f));
+        pose[upper].roll -= 0.012f * s * breath;
+        pose[fore].pitch += 0.03f * wave(2.0f * phase + 0.2f);
     }
     return pose;
 }
