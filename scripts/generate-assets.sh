@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the asset generator and rewrites the generated data files under Data/
-# (fonts, parallax landscape, logo, pointers, particle images, GUI theme). The
-# output is deterministic: running this twice leaves the same bytes.
+# (fonts, pictures, GUI theme, models). The output is deterministic: running
+# this twice leaves the same bytes.
 # BUILD_DIR selects the CMake build directory (default: build).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,10 +1,15 @@
 #include "AssetCatalog.h"
 
+#include "BmpEncoder.h"
+#include "Crusader.h"
+#include "DomeClouds.h"
 #include "FontFace.h"
 #include "FontSheet.h"
 #include "Ground.h"
 #include "GuiTheme.h"
+#include "Hobgoblin.h"
 #include "Logo.h"
+#include "Md2Encoder.h"
 #include "ParticleImages.h"
 #include "PngEncoder.h"
 #include "Pointers.h"
@@ -50,5 +55,13 @@ std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     const std::string plane = Ground::planeModel();
     files.push_back({"KModel/plane_new.xml", std::vector<std::uint8_t>(plane.begin(), plane.end())});
     addGuiTheme(files, fontDirectory);
+    // The engine test application's animated character.
+    files.push_back({"Models/MD2/tris.md2", encodeMd2(Hobgoblin::model())});
+    files.push_back({"Models/MD2/hobgoblin.bmp", encodeBmp(Hobgoblin::skin())});
+    // The statue; the engine loads "STONE.JPG" and "SHIELD.JPG" named in it as these TGA files.
+    files.push_back({"Models/crusader.3ds", Crusader::model()});
+    files.push_back({"Models/STONE.tga", encodeTga(Crusader::stoneTexture())});
+    files.push_back({"Models/SHIELD.tga", encodeTga(Crusader::shieldTexture())});
+    files.push_back({"SkyDome/clouds2.png", encodePng(DomeClouds::texture())});
     return files;
 }

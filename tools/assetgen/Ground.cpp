@@ -47,20 +47,12 @@ Cobble cobbleAt(float px, float py) {
     return {stone, second - nearest, nearest};
 }
 
-// Value noise that repeats every period lattice cells.
-float tiledNoise(const Noise& noise, float x, float y, int period) {
-    const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
-    const float tx = smoothstep(0.0f, 1.0f, x - std::floor(x)), ty = smoothstep(0.0f, 1.0f, y - std::floor(y));
-    const auto at = [&](int i, int j) { return noise.random(wrap(i, period), wrap(j, period)); };
-    return lerp(lerp(at(ix, iy), at(ix + 1, iy), tx), lerp(at(ix, iy + 1), at(ix + 1, iy + 1), tx), ty);
-}
-
 // Grain of sand and stone: three octaves that all repeat across the texture.
 float grain(float px, float py) {
     static const Noise noise(99);
     float sum = 0.0f, amplitude = 0.5f;
     for (int period = 16; period <= 64; period *= 2, amplitude *= 0.5f)
-        sum += amplitude * tiledNoise(noise, px * period / textureSize, py * period / textureSize, period);
+        sum += amplitude * noise.tiled2D(px * period / textureSize, py * period / textureSize, period);
     return sum / 0.875f;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Color.h"
+
 namespace {
 
 std::uint32_t mixBits(std::uint32_t h) {
@@ -36,6 +38,14 @@ float Noise::value2D(float x, float y) const {
     const float top = interpolate(random(ix, iy), random(ix + 1, iy), tx);
     const float bottom = interpolate(random(ix, iy + 1), random(ix + 1, iy + 1), tx);
     return interpolate(top, bottom, fade(y - cellY));
+}
+
+float Noise::tiled2D(float x, float y, int period) const {
+    const auto wrap = [period](int v) { return ((v % period) + period) % period; };
+    const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
+    const float tx = smoothstep(0.0f, 1.0f, x - std::floor(x)), ty = smoothstep(0.0f, 1.0f, y - std::floor(y));
+    const auto at = [&](int i, int j) { return random(wrap(i), wrap(j)); };
+    return lerp(lerp(at(ix, iy), at(ix + 1, iy), tx), lerp(at(ix, iy + 1), at(ix + 1, iy + 1), tx), ty);
 }
 
 float Noise::fbm1D(float x, int octaves) const { return fbm2D(x, 0.5f, octaves); }

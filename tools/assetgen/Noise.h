@@ -14,6 +14,10 @@ public:
     // Smoothly interpolated noise in [0, 1]; one unit is one lattice cell.
     float value2D(float x, float y) const;
 
+    // Like value2D, but repeating every period lattice cells both ways, for
+    // textures that tile.
+    float tiled2D(float x, float y, int period) const;
+
     // Fractal sums of octaves (each twice the frequency, half the amplitude),
     // normalised to [0, 1].
     float fbm1D(float x, int octaves) const;

@@ -1,8 +1,7 @@
-// kavor-assetgen: writes the engine's generated data files (fonts, parallax
-// landscape, logo, pointers, particle images, GUI theme) into a Data
-// directory. The output depends only on this program and the font files,
-// never on the time, the locale or the machine, so running it twice gives
-// the same bytes.
+// kavor-assetgen: writes the engine's generated data files (fonts, pictures,
+// GUI theme, models) into a Data directory. The output depends only on this
+// program and the font files, never on the time, the locale or the machine,
+// so running it twice gives the same bytes.
 #include <cstring>
 #include <exception>
 #include <filesystem>

@@ -1,4 +1,5 @@
-// The painting primitives every asset is built from: picture, noise, shapes.
+// The painting primitives every asset is built from: picture, noise, shapes,
+// angles.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,6 +7,7 @@
 #include "Image.h"
 #include "Noise.h"
 #include "Raster.h"
+#include "Trig.h"
 
 TEST(Image, BlendUsesStraightAlphaSoEdgesKeepTheirColour) {
     Image image(2, 1, {1.0f, 1.0f, 1.0f, 0.0f});
@@ -92,4 +94,13 @@ TEST(Raster, GlowFallsFromItsCentreToNothingAtItsRadius) {
     EXPECT_FLOAT_EQ(image.at(14, 10).a, image.at(6, 10).a);
     EXPECT_FLOAT_EQ(image.at(0, 0).a, 0.0f);
     EXPECT_FLOAT_EQ(image.at(20, 10).a, 0.0f);
+}
+
+TEST(Trig, PolynomialSineAndCosineMatchTheLibraryOverSeveralTurns) {
+    for (int i = -4000; i <= 4000; ++i) {
+        const float turns = static_cast<float>(i) / 1000.0f;
+        const double radians = 2.0 * 3.14159265358979323846 * static_cast<double>(turns);
+        ASSERT_NEAR(Trig::sinTurns(turns), std::sin(radians), 2e-6) << turns;
+        ASSERT_NEAR(Trig::cosTurns(turns), std::cos(radians), 2e-6) << turns;
+    }
 }
