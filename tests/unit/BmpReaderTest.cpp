@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "bytes/BmpDecoder.h"
+#include "bytes/ByteReader.h"
 #include "core/CUtils.h"
-#include "graphics/TextureImage.h"
-#include "graphics/bmp.h"
 #include "support/ImageMagick.h"
 #include "support/ImageTestSupport.h"
 
@@ -27,10 +27,11 @@ const std::vector<std::uint32_t> kPalette16 = {0x000000, 0x800000, 0x008000, 0x8
                                                0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 std::string failure(const std::vector<std::uint8_t>& file) {
-    TextureImage image;
+    DecodedImage image;
     std::string error;
-    EXPECT_FALSE(decodeBmp(file.data(), file.size(), "x.bmp", image, error));
-    EXPECT_TRUE(image.texels.empty());
+    ByteReader in(file);
+    EXPECT_FALSE(decodeBmp(in, "x.bmp", image, error));
+    EXPECT_TRUE(image.empty());
     return error;
 }
 }  // namespace
@@ -61,14 +62,19 @@ TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
 // Values from the file never lead outside a buffer: indices beyond the
 // colour map are black, runs and jumps past the last pixel are cut off.
 TEST(BmpReader, HostileValuesStayInside) {
-    EngineDecode got = engineDecode("bmp", bmpFile(4, 1, 8, 0, {0x112233, 0x445566}, {1, 200, 255, 0}));
-    ASSERT_TRUE(got.ok) << got.message;
-    EXPECT_EQ(std::vector<std::uint8_t>(got.rgba.begin(), got.rgba.begin() + 12),
+    DecodedImage image;
+    std::string message;
+    ASSERT_TRUE(engineDecode("bmp", bmpFile(4, 1, 8, 0, {0x112233, 0x445566}, {1, 200, 255, 0}), image, message))
+        << message;
+    std::vector<std::uint8_t> rgba = topDownRgba(image);
+    EXPECT_EQ(std::vector<std::uint8_t>(rgba.begin(), rgba.begin() + 12),
               (std::vector<std::uint8_t>{0x44, 0x55, 0x66, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
-    got = engineDecode("bmp", bmpFile(3, 2, 8, 1, {0x0000FF, 0x00FF00}, {255, 1, 0, 2, 200, 200, 255, 1}));
-    ASSERT_TRUE(got.ok) << got.message;
-    EXPECT_EQ(got.rgba[1] + got.rgba[4 * 5 + 1], 2 * 255);  // all green
-    EXPECT_TRUE(engineDecode("bmp", bmpFile(3, 2, 4, 2, kPalette16, {0, 2, 255, 255})).ok);
+    ASSERT_TRUE(engineDecode("bmp", bmpFile(3, 2, 8, 1, {0x0000FF, 0x00FF00}, {255, 1, 0, 2, 200, 200, 255, 1}), image,
+                             message))
+        << message;
+    rgba = topDownRgba(image);
+    EXPECT_EQ(rgba[1] + rgba[4 * 5 + 1], 2 * 255);  // all green
+    EXPECT_TRUE(engineDecode("bmp", bmpFile(3, 2, 4, 2, kPalette16, {0, 2, 255, 255}), image, message));
 }
 
 TEST(BmpReader, RefusedFilesAndTheirMessages) {
