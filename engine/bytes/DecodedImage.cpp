@@ -14,7 +14,9 @@ std::size_t DecodedImage::bytesPerPixel(PixelLayout layout) {
     }
 }
 
-int DecodedImage::channels() const { return layout == PixelLayout::Rgba || layout == PixelLayout::Bgra ? 4 : 3; }
+int DecodedImage::channelsOf(PixelLayout layout) {
+    return layout == PixelLayout::Rgba || layout == PixelLayout::Bgra ? 4 : 3;
+}
 
 bool DecodedImage::allocate(int newWidth, int newHeight, PixelLayout newLayout, bool padRows) {
     width = newWidth;
@@ -33,19 +35,22 @@ bool DecodedImage::allocate(int newWidth, int newHeight, PixelLayout newLayout, 
 void DecodedImage::clear() { *this = DecodedImage{}; }
 
 void DecodedImage::copyRow(std::size_t y, std::uint8_t* dst, int channels) const {
-    const std::uint8_t* src = row(y);
+    convertRow(row(y), layout, palette, std::size_t(width), dst, channels);
+}
+
+void DecodedImage::convertRow(const std::uint8_t* src, PixelLayout layout, const PixelConvert::Palette32& palette,
+                              std::size_t width, std::uint8_t* dst, int channels) {
     const std::size_t dstStep = channels == 4 ? 4 : 3;
     switch (layout) {
     case PixelLayout::Indexed:
-        PixelConvert::expandIndices(src, std::size_t(width), palette, dst, dstStep);
+        PixelConvert::expandIndices(src, width, palette, dst, dstStep);
         return;
     case PixelLayout::Rgb:
     case PixelLayout::Bgr:
-        PixelConvert::toRgb(src, {3, layout == PixelLayout::Bgr, false}, dst, dstStep, std::size_t(width));
+        PixelConvert::toRgb(src, {3, layout == PixelLayout::Bgr, false}, dst, dstStep, width);
         return;
     default:
-        PixelConvert::toRgb(src, {4, layout != PixelLayout::Rgba, layout != PixelLayout::Bgrx}, dst, dstStep,
-                            std::size_t(width));
+        PixelConvert::toRgb(src, {4, layout != PixelLayout::Rgba, layout != PixelLayout::Bgrx}, dst, dstStep, width);
     }
 }
 

@@ -33,8 +33,9 @@ struct DecodedImage {
     unsigned fileCompression = 0;
 
     static std::size_t bytesPerPixel(PixelLayout layout);
-    // Colour channels of the picture: 4 with alpha, else 3.
-    int channels() const;
+    // Colour channels of a picture in layout: 4 with alpha, else 3.
+    static int channelsOf(PixelLayout layout);
+    int channels() const { return channelsOf(layout); }
     std::size_t rowBytes() const { return std::size_t(width) * bytesPerPixel(layout); }
     bool empty() const { return pixels.empty(); }
 
@@ -51,6 +52,9 @@ struct DecodedImage {
     // Row y as R, G, B (channels 3) or R, G, B, A (channels 4, alpha 255
     // where the picture has none) in dst.
     void copyRow(std::size_t y, std::uint8_t* dst, int channels) const;
+    // The same for a row of width pixels in layout at src.
+    static void convertRow(const std::uint8_t* src, PixelLayout layout, const PixelConvert::Palette32& palette,
+                           std::size_t width, std::uint8_t* dst, int channels);
     // Rewrites the pixels as tightly packed R, G, B, or R, G, B, A when the
     // picture has alpha; rows stay bottom first. In place except for
     // palette images, which grow.

@@ -33,6 +33,11 @@ GlPixels glPixels(PixelLayout layout) {
         return {GL_RGB, 3};
     }
 }
+
+bool needsPacking(PixelLayout layout, const Options& options) {
+    return layout == PixelLayout::Indexed ||
+           (options.mipmaps && layout != PixelLayout::Rgb && layout != PixelLayout::Rgba);
+}
 }  // namespace
 
 GLuint create(const std::uint8_t* pixels, int width, int height, GLenum format, const Options& options) {
@@ -43,17 +48,18 @@ GLuint create(const std::uint8_t* pixels, int width, int height, GLenum format, 
 
 GLuint create(const std::uint8_t* rows, std::size_t rowStride, int width, int height, PixelLayout layout,
               const PixelConvert::Palette32* palette, const Options& options) {
-    // gluBuild2DMipmaps needs the whole picture at once, so palette images
-    // are expanded here, into memory that lives only for the upload.
-    PixelBuffer expanded;
-    if (layout == PixelLayout::Indexed) {
-        const std::size_t packedRow = std::size_t(width) * 3;
-        expanded.resize(packedRow * std::size_t(height));
+    PixelBuffer packed;
+    if (needsPacking(layout, options)) {
+        static const PixelConvert::Palette32 kBlack;
+        const int channels = DecodedImage::channelsOf(layout);
+        const std::size_t packedRow = std::size_t(width) * channels;
+        packed.resize(packedRow * std::size_t(height));
         for (std::size_t y = 0; y < std::size_t(height); ++y)
-            PixelConvert::expandIndices(rows + y * rowStride, std::size_t(width), *palette,
-                                        expanded.data() + y * packedRow, 3);
-        rows = expanded.data();
+            DecodedImage::convertRow(rows + y * rowStride, layout, palette ? *palette : kBlack, std::size_t(width),
+                                     packed.data() + y * packedRow, channels);
+        rows = packed.data();
         rowStride = packedRow;
+        layout = channels == 4 ? PixelLayout::Rgba : PixelLayout::Rgb;
     }
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -81,19 +87,23 @@ GLuint create(const std::uint8_t* rows, std::size_t rowStride, int width, int he
     return name;
 }
 
-GLuint create(const DecodedImage& image, const Options& options) {
+GLuint create(DecodedImage& image, const Options& options) {
+    if (needsPacking(image.layout, options))
+        image.packRgb();
     return create(image.pixels.data(), image.rowStride, image.width, image.height, image.layout, &image.palette,
                   options);
 }
 
-GLuint createMipmapped(const DecodedImage& image, bool anisotropy) {
-    if (image.empty())
-        return 0;
+Options mipmapped(bool anisotropy) {
     Options options;
     options.minFilter = GL_LINEAR_MIPMAP_LINEAR;
     options.mipmaps = true;
     options.anisotropy = anisotropy;
-    return create(image, options);
+    return options;
+}
+
+GLuint createMipmapped(DecodedImage& image, bool anisotropy) {
+    return image.empty() ? 0 : create(image, mipmapped(anisotropy));
 }
 
 }  // namespace TextureUpload

@@ -23,15 +23,19 @@ GLuint create(const std::uint8_t* pixels, int width, int height, GLenum format, 
 
 // The same for rows in any of the decoded images' layouts, rowStride bytes
 // apart (the row's length or that rounded up to four), first row first.
-// OpenGL takes B, G, R orders as they are; palette images (palette needed)
-// are expanded to R, G, B on the way.
+// glTexImage2D takes B, G, R orders as they are. gluBuild2DMipmaps is handed
+// R, G, B (, A) only: the GLU of some systems knows no B, G, R formats and
+// Mesa's takes them slowly, so such rows, and palette rows for either call,
+// are packed into memory that lives only for the upload.
 GLuint create(const std::uint8_t* rows, std::size_t rowStride, int width, int height, PixelLayout layout,
               const PixelConvert::Palette32* palette, const Options& options);
 
-// A decoded image, bottom row first as OpenGL counts rows.
-GLuint create(const DecodedImage& image, const Options& options);
+// A decoded image, bottom row first as OpenGL counts rows. What the upload
+// needs packed is packed in the image itself (see DecodedImage::packRgb).
+GLuint create(DecodedImage& image, const Options& options);
 
-// The mipmapped, linear-filtered upload of the BMP and PCX readers; 0 for an
-// image without pixels.
-GLuint createMipmapped(const DecodedImage& image, bool anisotropy);
+// The settings of the BMP and PCX readers' upload: mipmapped, linear.
+Options mipmapped(bool anisotropy);
+// That upload; 0 for an image without pixels.
+GLuint createMipmapped(DecodedImage& image, bool anisotropy);
 }  // namespace TextureUpload
