@@ -23,36 +23,13 @@
 #include "ImageSamples.h"
 #include "graphics/CTGALoader.h"
 #include "graphics/ImageLoading.h"
+#include "graphics/SurfacePixels.h"
 #include "graphics/TextureUpload.h"
 
 namespace {
 using Sample = ImageSamples::Sample;
 
 bool isTga(const Sample& s) { return s.kind[0] == 't'; }
-
-// How an SDL surface's pixels sit in memory (little-endian masks), as
-// TextureUpload takes them.
-bool surfaceLayout(const SDL_Surface* surface, PixelLayout& layout, PixelConvert::Palette32& palette) {
-    const SDL_PixelFormat* f = surface->format;
-    if (f->BytesPerPixel == 1 && f->palette) {
-        for (int i = 0; i < f->palette->ncolors && i < 256; ++i)
-            palette.set(unsigned(i), f->palette->colors[i].r, f->palette->colors[i].g, f->palette->colors[i].b);
-        layout = PixelLayout::Indexed;
-        return true;
-    }
-    const bool bgr = f->Rmask == 0xFF0000;
-    if (!bgr && f->Rmask != 0xFF)
-        return false;
-    if (f->BytesPerPixel == 3)
-        layout = bgr ? PixelLayout::Bgr : PixelLayout::Rgb;
-    else if (f->BytesPerPixel == 4 && f->Amask)
-        layout = bgr ? PixelLayout::Bgra : PixelLayout::Rgba;
-    else if (f->BytesPerPixel == 4 && bgr)
-        layout = PixelLayout::Bgrx;
-    else
-        return false;
-    return true;
-}
 
 // The settings of the engine loader the peer stands beside.
 TextureUpload::Options uploadOptions(const Sample& s) {
@@ -66,7 +43,7 @@ GLuint sdlTexture(const Sample& s) {
     PixelLayout layout;
     PixelConvert::Palette32 palette;
     const GLuint name =
-        surfaceLayout(surface, layout, palette)
+        SurfacePixels::layoutOf(surface, layout, palette)
             ? TextureUpload::create(static_cast<const std::uint8_t*>(surface->pixels), std::size_t(surface->pitch),
                                     surface->w, surface->h, layout, &palette, uploadOptions(s))
             : 0;

@@ -142,9 +142,4 @@ void repeatPixel(std::uint8_t* dst, std::size_t size, std::size_t count) {
     size == 4 ? repeatFixed<4>(dst, count) : repeatFixed<3>(dst, count);
 }
 
-void flipRows(std::uint8_t* data, std::size_t rowBytes, std::size_t rows) {
-    for (std::size_t top = 0, bottom = rows; top + 1 < bottom; ++top, --bottom)
-        std::swap_ranges(data + top * rowBytes, data + (top + 1) * rowBytes, data + (bottom - 1) * rowBytes);
-}
-
 }  // namespace PixelConvert

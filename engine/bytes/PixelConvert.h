@@ -30,7 +30,4 @@ void expandIndices(const std::uint8_t* indices, std::size_t count, const Palette
 
 // Copies the pixel of size bytes at dst into the count - 1 places after it.
 void repeatPixel(std::uint8_t* dst, std::size_t size, std::size_t count);
-
-// Reverses the order of rows rows of rowBytes bytes each, in place.
-void flipRows(std::uint8_t* data, std::size_t rowBytes, std::size_t rows);
 }  // namespace PixelConvert

@@ -94,7 +94,8 @@ TEST(BmpReader, RefusedFilesAndTheirMessages) {
 }
 
 // The utilities' SDL reader: a 3-pixel row is padded to 12 bytes in the
-// surface and comes out unpadded, R, G, B, bottom row first.
+// surface and comes out unpadded, R, G, B, bottom row first; so do the
+// colours of a palette surface.
 TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
     const std::string path = ImageMagick::writeFile(
         "pitch.bmp",
@@ -102,6 +103,10 @@ TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
     const ImageData image = CUtils().loadImageData(path);
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.data, (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}));
+    const std::string indexed = ImageMagick::writeFile(
+        "pitch8.bmp", bmpFile(3, 2, 8, 0, {0x010203, 0x040506, 0x070809}, {2, 1, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(CUtils().loadImageData(indexed).data,
+              (std::vector<std::uint8_t>{7, 8, 9, 4, 5, 6, 1, 2, 3, 1, 2, 3, 1, 2, 3, 4, 5, 6}));
     testing::internal::CaptureStdout();
     EXPECT_TRUE(CUtils().loadImageData("no/such/file.bmp").data.empty());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Failed loading no/such/file.bmp \n");
