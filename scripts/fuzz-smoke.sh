@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the file-reader fuzz targets with clang (AddressSanitizer and
+# Builds the fuzz targets (file readers, the checked cursor) with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ and runs each one briefly on
 # seed files written by ImageMagick. Not part of the test command.
 #   scripts/fuzz-smoke.sh [seconds per target, default 30]
@@ -8,13 +8,13 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DKAVOR_BUILD_FUZZ=ON -DKAVOR_BUILD_TESTS=OFF \
   -DKAVOR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_tga fuzz_bmp fuzz_pcx
+cmake --build build-fuzz -j2 --target fuzz_tga fuzz_bmp fuzz_pcx fuzz_byte_reader
 
 seeds=build-fuzz/seeds
 bash fuzz/make-seeds.sh "$seeds"
 
 status=0
-for kind in tga bmp pcx; do
+for kind in tga bmp pcx byte_reader; do
   corpus=build-fuzz/corpus-$kind
   mkdir -p "$corpus"
   echo "fuzz_$kind: ${seconds}s"

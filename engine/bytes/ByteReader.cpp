@@ -35,15 +35,16 @@ ByteReader& ByteReader::operator=(ByteReader&& other) noexcept {
     limit_ = other.limit_;
     file_ = std::move(other.file_);
     storage_ = std::move(other.storage_);
+    capacity_ = other.capacity_;
     filePos_ = other.filePos_;
     other.buf_ = other.cur_ = other.end_ = other.filled_ = kNoBytes;
-    other.base_ = other.size_ = other.limit_ = other.filePos_ = 0;
+    other.base_ = other.size_ = other.limit_ = other.capacity_ = other.filePos_ = 0;
     return *this;
 }
 
 ByteReader::~ByteReader() = default;
 
-bool ByteReader::open(const std::string& path) {
+bool ByteReader::open(const std::string& path, std::size_t bufferSize) {
     *this = ByteReader();
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     // The reader does its own buffering; stdio's would only add a copy.
@@ -52,7 +53,8 @@ bool ByteReader::open(const std::string& path) {
     const long size = std::ftell(file.get());
     if (size < 0)
         return false;
-    storage_.reset(new std::uint8_t[kBufferSize]);
+    capacity_ = std::max(bufferSize, kMinBufferSize);
+    storage_.reset(new std::uint8_t[capacity_]);
     buf_ = storage_.get();
     file_ = std::move(file);
     filePos_ = size_ = limit_ = static_cast<std::size_t>(size);
@@ -106,7 +108,7 @@ bool ByteReader::read_bytes(std::uint8_t* out, std::size_t n) {
     if (rest == 0)
         return true;
     // Only a file gets here: a span holds every byte up to the fence.
-    if (rest < kBufferSize) {
+    if (rest < capacity_) {
         if (refill() && static_cast<std::size_t>(end_ - cur_) >= rest) {
             std::memcpy(out, cur_, rest);
             cur_ += rest;
@@ -162,7 +164,7 @@ bool ByteReader::refillRead(std::uint8_t& out) {
 }
 
 const std::uint8_t* ByteReader::takeSlow(std::size_t n) {
-    if (!file_ || n > remaining() || n > kBufferSize || !refill() || static_cast<std::size_t>(end_ - cur_) < n)
+    if (!file_ || n > remaining() || n > capacity_ || !refill() || static_cast<std::size_t>(end_ - cur_) < n)
         return nullptr;
     const std::uint8_t* p = cur_;
     cur_ += n;
@@ -179,7 +181,7 @@ bool ByteReader::refill() {
     cur_ = buf_;
     filled_ = buf_ + kept;
     const std::size_t from = base_ + kept;
-    const std::size_t want = std::min(kBufferSize - kept, size_ - std::min(from, size_));
+    const std::size_t want = std::min(capacity_ - kept, size_ - std::min(from, size_));
     std::size_t got = 0;
     if (want > 0 && (filePos_ == from || std::fseek(file_.get(), static_cast<long>(from), SEEK_SET) == 0)) {
         got = std::fread(storage + kept, 1, want, file_.get());

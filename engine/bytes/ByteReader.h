@@ -13,13 +13,15 @@
 // run past the end returns false and leaves the cursor where it was.
 //
 // The bytes are either a span in memory or a file opened with open(). A file
-// is read once, front to back, through a fixed buffer of kBufferSize bytes
-// (C stdio only), so a reader never holds a whole file: a large read_bytes
-// goes straight from the file into its destination. Both modes offer the
-// same operations; the span mode never copies.
+// is read once, front to back, through a fixed buffer (kBufferSize bytes
+// unless told otherwise; C stdio only), so a reader never holds a whole file:
+// a large read_bytes goes straight from the file into its destination. Both
+// modes offer the same operations; the span mode never copies.
 class ByteReader {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
+    // The smallest buffer a file is read through: every field fits.
+    static constexpr std::size_t kMinBufferSize = 16;
 
     ByteReader();
     ByteReader(const std::uint8_t* data, std::size_t size);
@@ -30,9 +32,10 @@ public:
     ByteReader& operator=(const ByteReader&) = delete;
     ~ByteReader();
 
-    // Reads the file at path (binary) from its start; false, and an empty
-    // reader, when it cannot be opened or measured.
-    bool open(const std::string& path);
+    // Reads the file at path (binary) from its start through a buffer of
+    // bufferSize bytes (at least kMinBufferSize); false, and an empty reader,
+    // when it cannot be opened or measured.
+    bool open(const std::string& path, std::size_t bufferSize = kBufferSize);
 
     bool read_u8(std::uint8_t& out) {
         if (cur_ != end_) {
@@ -51,7 +54,7 @@ public:
 
     // Returns the next n bytes in place and steps over them, or nullptr
     // (cursor unchanged) when fewer than n remain. Over a file, n may be at
-    // most kBufferSize and the bytes stay valid until the next call.
+    // most the buffer's size and the bytes stay valid until the next call.
     const std::uint8_t* take(std::size_t n) {
         if (n <= static_cast<std::size_t>(end_ - cur_)) {
             const std::uint8_t* p = cur_;
@@ -95,5 +98,6 @@ private:
     std::size_t limit_ = 0;  // the fence
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
     std::unique_ptr<std::uint8_t[]> storage_;
+    std::size_t capacity_ = 0;
     std::size_t filePos_ = 0;  // where the next fread starts
 };

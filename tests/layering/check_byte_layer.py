@@ -10,7 +10,7 @@ import subprocess
 import sys
 import tempfile
 
-FUZZ_TARGETS = ["fuzz_tga", "fuzz_bmp", "fuzz_pcx"]
+FUZZ_TARGETS = ["fuzz_tga", "fuzz_bmp", "fuzz_pcx", "fuzz_byte_reader"]
 GRAPHICS = r"lib(?:GL|GLU|GLEW|GLX|OpenGL)[.-]"
 failed = []
 
