@@ -8,7 +8,7 @@ process (wait4). Prints per format the median of the paired time ratios
 and the peak memory of both (ratios below 1: the engine is faster or
 smaller).
 
-    bench/run-image-load-bench.py [--bin-dir build/bin] [--pairs 15] [--keep DIR]
+    bench/run-image-load-bench.py [--bin-dir build/bin] [--pairs 15] [--keep DIR] [--only NAME ...]
 """
 import argparse
 import os
@@ -79,6 +79,7 @@ def main():
     parser.add_argument("--bin-dir", default="build/bin")
     parser.add_argument("--pairs", type=int, default=15)
     parser.add_argument("--keep", help="directory for the sample files, kept between runs")
+    parser.add_argument("--only", nargs="+", help="the formats to measure (tga24, bmp8, ...)")
     args = parser.parse_args()
     engine = [os.path.join(args.bin_dir, "kavor-inspect")]
     peer = [os.path.join(args.bin_dir, "kavor-image-load-peer")]
@@ -89,6 +90,8 @@ def main():
         print(f"{'file':10} {'engine s':>9} {'SDL s':>9} {'time ratio':>11} {'engine MB':>10} {'SDL MB':>8} "
               f"{'memory ratio':>13}")
         for name, _, _ in FORMATS:
+            if args.only and name not in args.only:
+                continue
             engine_s, peer_s, ratio, engine_mb, peer_mb = measure(engine, peer, paths[name], args.pairs)
             print(f"{name:10} {engine_s:9.3f} {peer_s:9.3f} {ratio:11.2f} {engine_mb:10.1f} {peer_mb:8.1f} "
                   f"{engine_mb / peer_mb:13.2f}", flush=True)

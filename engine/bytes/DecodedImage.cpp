@@ -1,6 +1,20 @@
 #include "bytes/DecodedImage.h"
 
+#include <cstring>
 #include <new>
+
+namespace {
+// The colours of a row of indices written from the last pixel back, so dst
+// may overlap the indices as long as it does not start before them.
+void expandBackwards(const std::uint8_t* indices, std::size_t count, const PixelConvert::Palette32& palette,
+                     std::uint8_t* dst) {
+    for (std::size_t x = count; x-- > 0;) {
+        std::uint8_t rgb[3];
+        std::memcpy(rgb, &palette.entries[indices[x]], 3);
+        std::memcpy(dst + x * 3, rgb, 3);
+    }
+}
+}  // namespace
 
 std::size_t DecodedImage::bytesPerPixel(PixelLayout layout) {
     switch (layout) {
@@ -24,6 +38,10 @@ bool DecodedImage::allocate(int newWidth, int newHeight, PixelLayout newLayout, 
     layout = newLayout;
     rowStride = padRows ? (rowBytes() + 3) / 4 * 4 : rowBytes();
     try {
+        // Palette images keep room to become R, G, B in place (packRgb);
+        // the room costs no memory until it is written.
+        if (layout == PixelLayout::Indexed)
+            pixels.reserve(std::size_t(width) * 3 * std::size_t(height));
         pixels.resize(rowStride * std::size_t(height));
     } catch (const std::bad_alloc&) {
         clear();
@@ -58,10 +76,11 @@ void DecodedImage::packRgb() {
     const int packedChannels = channels();
     const std::size_t packedRow = std::size_t(width) * packedChannels;
     if (layout == PixelLayout::Indexed) {
-        PixelBuffer packed(packedRow * std::size_t(height));
-        for (std::size_t y = 0; y < std::size_t(height); ++y)
-            copyRow(y, packed.data() + y * packedRow, packedChannels);
-        pixels.swap(packed);
+        // Grows in place, last row first: every row's colours start at or
+        // after its indices.
+        pixels.resize(packedRow * std::size_t(height));
+        for (std::size_t y = std::size_t(height); y-- > 0;)
+            expandBackwards(pixels.data() + y * rowStride, std::size_t(width), palette, pixels.data() + y * packedRow);
     } else {
         // A packed row never starts after its source row nor outgrows it.
         for (std::size_t y = 0; y < std::size_t(height); ++y)

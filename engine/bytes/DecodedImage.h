@@ -28,7 +28,8 @@ struct DecodedImage {
     std::size_t rowStride = 0;
     PixelBuffer pixels;
     PixelConvert::Palette32 palette;  // Indexed: R, G, B of each entry
-    // What the file stored, for reports: bits per pixel, compression code.
+    // What the file stored, for reports: bits per pixel, and its compression
+    // (the format's code, or 1 for run-length data; 0 when uncompressed).
     unsigned fileBits = 0;
     unsigned fileCompression = 0;
 
@@ -56,8 +57,8 @@ struct DecodedImage {
     static void convertRow(const std::uint8_t* src, PixelLayout layout, const PixelConvert::Palette32& palette,
                            std::size_t width, std::uint8_t* dst, int channels);
     // Rewrites the pixels as tightly packed R, G, B, or R, G, B, A when the
-    // picture has alpha; rows stay bottom first. In place except for
-    // palette images, which grow.
+    // picture has alpha; rows stay bottom first. In place: palette images
+    // grow into the room allocate() kept for them.
     void packRgb();
 };
 
