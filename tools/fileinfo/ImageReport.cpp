@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bytes/BmpDecoder.h"
+#include "bytes/ByteReader.h"
 #include "bytes/PcxDecoder.h"
 #include "bytes/TextFormat.h"
 #include "bytes/TgaDecoder.h"
@@ -96,8 +97,13 @@ bool ImageReport::writePpm(std::FILE* file) const {
 
 std::unique_ptr<FileReport> ImageReport::decodeWith(ImageDecoder decoder, const char* reader, const std::string& path,
                                                     std::string& error) {
+    ByteReader in;
+    if (!in.open(path)) {
+        error = "cannot read " + path;
+        return nullptr;
+    }
     DecodedImage image;
-    if (!ImageFile::decode(path, decoder, image, error)) {
+    if (!decoder(in, path, image, error)) {
         error = oneLine(error);
         return nullptr;
     }

@@ -5,7 +5,6 @@
 
 #include "FileReport.h"
 #include "bytes/DecodedImage.h"
-#include "bytes/ImageFile.h"
 
 // A decoded image and the reader that made it. Dumps as a binary P6 PPM of
 // its R, G, B bytes, rows top first as the screen shows them.
