@@ -6,13 +6,8 @@
 # share of a frame.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/virtual-display.sh 1024x768
 bench=build/bin/ParallaxFrameBench
-display=":$(( (RANDOM % 400) + 500 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 echo "== full frames (Mesa llvmpipe) =="
 "$bench" --benchmark_counters_tabular=true 2>/dev/null | grep -E "BM_|Benchmark"
 echo "== the same frames with drawing discarded (GALLIUM_NOOP=1) =="

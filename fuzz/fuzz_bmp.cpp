@@ -1,15 +1,8 @@
-// libFuzzer target: the BMP reader on arbitrary bytes.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
-#include "graphics/bmp.h"
+// Fuzz target: the BMP reader on arbitrary bytes.
+#include "FuzzImage.h"
+#include "bytes/BmpDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TextureImage image;
-    std::string error;
-    if (decodeBmp(data, size, "fuzz.bmp", image, error) &&
-        image.texels.size() != std::size_t(image.width) * image.height * 3)
-        __builtin_trap();
+    fuzzImage(&decodeBmp, "fuzz.bmp", data, size);
     return 0;
 }

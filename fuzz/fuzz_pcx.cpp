@@ -1,15 +1,8 @@
-// libFuzzer target: the PCX reader on arbitrary bytes.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
-#include "graphics/pcx.h"
+// Fuzz target: the PCX reader on arbitrary bytes.
+#include "FuzzImage.h"
+#include "bytes/PcxDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TextureImage image;
-    std::string error;
-    if (decodePcx(data, size, "fuzz.pcx", image, error) &&
-        image.texels.size() != std::size_t(image.width) * image.height * 3)
-        __builtin_trap();
+    fuzzImage(&decodePcx, "fuzz.pcx", data, size);
     return 0;
 }

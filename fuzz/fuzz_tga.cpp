@@ -1,15 +1,8 @@
-// libFuzzer target: both TGA readers on arbitrary bytes.
-#include <cstddef>
-#include <cstdint>
-
-#include "graphics/CTGA.h"
-#include "graphics/CTGALoader.h"
+// Fuzz target: the TGA reader on arbitrary bytes.
+#include "FuzzImage.h"
+#include "bytes/TgaDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CTGALoader loader;
-    if (loader.decode(data, size, "fuzz.tga") && loader.imageData.size() != loader.imageSize)
-        __builtin_trap();
-    CTGA simple;
-    simple.decode(data, size);
+    fuzzImage(&decodeTga, "fuzz.tga", data, size);
     return 0;
 }

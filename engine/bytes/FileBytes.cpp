@@ -4,22 +4,11 @@
 #include <memory>
 
 namespace FileBytes {
-
-bool read(const std::string& path, std::vector<std::uint8_t>& out) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file)
-        return false;
-    out.clear();
-    std::uint8_t chunk[65536];
-    for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-        out.insert(out.end(), chunk, chunk + got);
-        if (got < sizeof chunk)
-            return !std::ferror(file.get());
-    }
-}
-
-bool readText(const std::string& path, std::string& out) {
+namespace {
+// Sized from the file's length first, so the bytes are read once into
+// their final place.
+template <typename Container>
+bool readWhole(const std::string& path, Container& out) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file || std::fseek(file.get(), 0, SEEK_END) != 0)
         return false;
@@ -27,16 +16,12 @@ bool readText(const std::string& path, std::string& out) {
     if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
         return false;
     out.resize(static_cast<std::size_t>(size));
-    const std::size_t got = std::fread(out.data(), 1, out.size(), file.get());
-    out.resize(got);
+    out.resize(std::fread(out.data(), 1, out.size(), file.get()));
     return !std::ferror(file.get());
 }
+}  // namespace
 
-bool readOrReport(const std::string& path, std::vector<std::uint8_t>& out) {
-    if (read(path, out))
-        return true;
-    std::fprintf(stderr, "error: couldn't open \"%s\"!\n", path.c_str());
-    return false;
-}
+bool read(const std::string& path, std::vector<std::uint8_t>& out) { return readWhole(path, out); }
 
+bool readText(const std::string& path, std::string& out) { return readWhole(path, out); }
 }  // namespace FileBytes

@@ -10,12 +10,27 @@
 namespace PixelConvert {
 namespace {
 // Fixed steps let the compiler unroll the byte shuffle.
+// Each pixel is loaded whole before it is stored, so dst may trail src.
 template <std::size_t SrcStep, std::size_t DstStep>
 void shuffle(const std::uint8_t* src, std::uint8_t* dst, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i, src += SrcStep, dst += DstStep) {
-        dst[0] = src[2];
-        dst[1] = src[1];
-        dst[2] = src[0];
+        const std::uint8_t b = src[0], g = src[1], r = src[2];
+        dst[0] = r;
+        dst[1] = g;
+        dst[2] = b;
+    }
+}
+
+// Any other pairing (tests and reports, not loading): one pixel at a time.
+void convertEach(const std::uint8_t* src, Source source, std::uint8_t* dst, std::size_t dstStep, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i, src += source.step, dst += dstStep) {
+        const std::uint8_t first = src[0], g = src[1], third = src[2];
+        const std::uint8_t a = source.alpha ? src[3] : 255;
+        dst[0] = source.bgr ? third : first;
+        dst[1] = g;
+        dst[2] = source.bgr ? first : third;
+        if (dstStep == 4)
+            dst[3] = a;
     }
 }
 
@@ -30,8 +45,8 @@ void shuffleWords(const std::uint8_t* src, std::uint8_t* dst, std::size_t count)
 }
 
 // Three-byte pixels sixteen at a time: three 16-byte loads give three
-// 16-byte stores, each assembled from byte shuffles (SSSE3). Returns how many
-// pixels it converted.
+// 16-byte stores, each assembled from byte shuffles (SSSE3); all loads come
+// first, so dst may trail src. Returns how many pixels it converted.
 #if defined(__x86_64__) || defined(__i386__)
 __attribute__((target("ssse3"))) std::size_t shuffleVector(const std::uint8_t* src, std::uint8_t* dst,
                                                            std::size_t count) {
@@ -68,12 +83,20 @@ std::size_t shuffleFast(const std::uint8_t*, std::uint8_t*, std::size_t) { retur
 #endif
 }  // namespace
 
-void bgrToRgb(const std::uint8_t* src, std::size_t srcStep, std::uint8_t* dst, std::size_t dstStep, std::size_t count) {
-    if (srcStep == 4) {
-        dstStep == 4 ? shuffleWords(src, dst, count) : shuffle<4, 3>(src, dst, count);
-    } else {
+void toRgb(const std::uint8_t* src, Source source, std::uint8_t* dst, std::size_t dstStep, std::size_t count) {
+    const bool sameSize = source.step == dstStep && (dstStep == 3 || source.alpha);
+    if (sameSize && !source.bgr) {
+        if (dst != src)
+            std::memmove(dst, src, count * dstStep);
+    } else if (sameSize && dstStep == 3) {
         const std::size_t done = shuffleFast(src, dst, count);
         shuffle<3, 3>(src + done * 3, dst + done * 3, count - done);
+    } else if (sameSize) {
+        shuffleWords(src, dst, count);
+    } else if (source.bgr && source.step == 4 && dstStep == 3) {
+        shuffle<4, 3>(src, dst, count);
+    } else {
+        convertEach(src, source, dst, dstStep, count);
     }
 }
 
@@ -82,9 +105,17 @@ void Palette32::set(unsigned index, std::uint8_t r, std::uint8_t g, std::uint8_t
     std::memcpy(&entries[index & 0xFF], bytes, 4);
 }
 
-void expandIndices(const std::uint8_t* indices, std::size_t count, const Palette32& palette, std::uint8_t* dst) {
+void expandIndices(const std::uint8_t* indices, std::size_t count, const Palette32& palette, std::uint8_t* dst,
+                   std::size_t dstStep) {
     if (count == 0)
         return;
+    if (dstStep == 4) {
+        for (std::size_t i = 0; i < count; ++i, dst += 4) {
+            std::memcpy(dst, &palette.entries[indices[i]], 4);
+            dst[3] = 255;
+        }
+        return;
+    }
     // Four-byte stores, each overwriting the spare byte of the one before;
     // the last pixel gets exactly three.
     for (std::size_t i = 0; i + 1 < count; ++i, dst += 3)
@@ -109,11 +140,6 @@ void repeatFixed(std::uint8_t* dst, std::size_t count) {
 
 void repeatPixel(std::uint8_t* dst, std::size_t size, std::size_t count) {
     size == 4 ? repeatFixed<4>(dst, count) : repeatFixed<3>(dst, count);
-}
-
-void flipRows(std::uint8_t* data, std::size_t rowBytes, std::size_t rows) {
-    for (std::size_t top = 0, bottom = rows; top + 1 < bottom; ++top, --bottom)
-        std::swap_ranges(data + top * rowBytes, data + (top + 1) * rowBytes, data + (bottom - 1) * rowBytes);
 }
 
 }  // namespace PixelConvert

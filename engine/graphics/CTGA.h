@@ -4,9 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "bytes/PixelBuffer.h"
+
+class ByteReader;
 
 // A silent reader for uncompressed (type 2) TGA files of 24 or 32 bits per
 // pixel, with the same result fields and upload as CTGALoader.
@@ -20,8 +21,8 @@ public:
     // True when the first n bytes of data and templ agree.
     virtual bool compareBytes(std::size_t n, const std::uint8_t* data, const std::uint8_t* templ);
 
-    // Decodes a whole file held in memory; no OpenGL call.
-    bool decode(const std::uint8_t* data, std::size_t size);
+    // Reads a whole file from in into the fields; no OpenGL call.
+    bool decode(ByteReader& in);
 
     unsigned bitsPerPixel = 0;
     unsigned width = 0;

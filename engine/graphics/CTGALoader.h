@@ -5,17 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "bytes/PixelBuffer.h"
+#include "bytes/TgaDecoder.h"
 
 class ByteReader;
 
 // Reader for Truevision TGA files: uncompressed (type 2) and run-length
-// encoded (type 10) true-colour images of 24 or 32 bits per pixel. Decoding
-// works on bytes in memory and makes no OpenGL call; load() reads the file,
-// decodes it and uploads a linear-filtered texture. Every failure prints one
-// message on standard output.
+// encoded (type 10) true-colour images of 24 or 32 bits per pixel, decoded by
+// the byte layer's TGA decoder. load() reads the file, keeps the picture as
+// R, G, B (, A) rows bottom first and uploads a linear-filtered texture.
+// Every failure prints one message on standard output.
 class CTGALoader {
 public:
     using Header = std::array<std::uint8_t, 11>;
@@ -33,9 +33,10 @@ public:
     virtual bool loadUncompressed(const std::string& path, ByteReader& in);
     virtual bool loadCompressed(const std::string& path, ByteReader& in);
 
-    // Decodes a whole TGA file held in memory; name fills the messages. On
-    // failure message() holds the reader's text and imageData is empty.
-    bool decode(const std::uint8_t* data, std::size_t size, const std::string& name);
+    // Reads a whole TGA file from in into the fields below, no OpenGL call;
+    // name fills the messages. On failure message() holds the reader's text
+    // and imageData is empty.
+    bool decode(ByteReader& in, const std::string& name);
     // Creates a texture from imageData (rows bottom first) into textureId.
     void upload();
     const std::string& message() const { return message_; }
@@ -55,11 +56,9 @@ public:
     unsigned headerBitsPerPixel = 0;
 
 private:
-    bool readInfo(const std::string& path, ByteReader& in);
-    bool decodeRle(const std::string& path, ByteReader& in, std::size_t capacityPixels);
-    void orientRows();
-    bool fail(const char* text, const std::string& path);
+    bool loadPixels(const std::string& path, ByteReader& in, bool compressed);
+    bool failed();
 
-    std::uint8_t idLength_ = 0;
+    TgaHeader header_;
     std::string message_;
 };

@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "bytes/PixelConvert.h"
 #include "graphics/CGraphicsCore.h"
 #include "graphics/SurfacePixels.h"
 #include "graphics/TextureUpload.h"
@@ -61,11 +60,10 @@ ImageData loadImageData(const std::string& path) {
         std::printf("Failed loading %s \n", path.c_str());
         return image;
     }
-    // The surface's row pitch may include padding; extract honours it.
-    if (SurfacePixels::extract(surface, false, image.data)) {
+    // The surface's row pitch may include padding; the extraction honours it.
+    if (SurfacePixels::extractBottomUp(surface, image.data)) {
         image.width = surface->w;
         image.height = surface->h;
-        PixelConvert::flipRows(image.data.data(), std::size_t(image.width) * 3, std::size_t(image.height));
     }
     SDL_FreeSurface(surface);
     return image;

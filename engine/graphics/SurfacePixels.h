@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "bytes/DecodedImage.h"
+
 struct SDL_Surface;
 
 // Pixels of an SDL surface of any format (palette, 16, 24 or 32 bits, any
@@ -14,4 +16,14 @@ bool hasAlpha(const SDL_Surface* surface);
 // Converts the surface; withAlpha selects four bytes per pixel instead of
 // three. False (and out empty) when SDL cannot convert it.
 bool extract(SDL_Surface* surface, bool withAlpha, std::vector<std::uint8_t>& out);
+
+// How the surface's pixels sit in memory, in the terms of the decoded
+// images (a palette surface also fills palette); false for what those have
+// no layout for (15 and 16 bits, R, G, B and an unused byte, ...).
+bool layoutOf(const SDL_Surface* surface, PixelLayout& layout, PixelConvert::Palette32& palette);
+
+// The surface as tightly packed R, G, B rows, bottom row first (OpenGL's
+// order), in one pass where it has a layout of the decoded images. False
+// (and out empty) when SDL cannot convert it.
+bool extractBottomUp(SDL_Surface* surface, std::vector<std::uint8_t>& out);
 }  // namespace SurfacePixels

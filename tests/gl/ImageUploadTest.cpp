@@ -2,10 +2,12 @@
 
 #include "support/TestWindow.h"
 
+#include <cstring>
 #include <vector>
 
 #include "core/CUtils.h"
 #include "graphics/CTGALoader.h"
+#include "graphics/TextureUpload.h"
 #include "support/ImageMagick.h"
 #include "support/ImageTestSupport.h"
 
@@ -80,5 +82,45 @@ TEST(ImageUpload, TgaTextureOfOddWidth) {
     CTGALoader loader;
     ASSERT_TRUE(loader.load(ImageMagick::writeFile("odd.tga", file.data)));
     EXPECT_EQ(level0(loader.textureId, 3), expected);
+    EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Every layout the readers produce goes up as it is: B, G, R orders, rows
+// padded to four bytes or not (rows of two pixels of three bytes are not
+// aligned), the unused byte of 32-bit BMP rows, palette indices. Whether
+// mipmapped or not, handed over as rows or as an image to pack in place,
+// level 0 holds the picture's R, G, B (, A), bottom row first.
+TEST(ImageUpload, DecodedLayoutsGoUpAsTheyAre) {
+    ASSERT_TRUE(TestWindow::open(64, 64));
+    const std::uint8_t rgba[4][4] = {{10, 20, 30, 40}, {50, 60, 70, 80}, {90, 100, 110, 120}, {130, 140, 150, 1}};
+    for (PixelLayout layout : {PixelLayout::Rgb, PixelLayout::Rgba, PixelLayout::Bgr, PixelLayout::Bgra,
+                               PixelLayout::Bgrx, PixelLayout::Indexed})
+        for (int variant = 0; variant < 4; ++variant) {
+            const bool padRows = variant & 1, asRows = variant & 2;
+            DecodedImage image;
+            ASSERT_TRUE(image.allocate(2, 2, layout, padRows));
+            std::vector<std::uint8_t> expected;
+            for (std::size_t i = 0; i < 4; ++i) {
+                const std::uint8_t* c = rgba[i];
+                std::uint8_t* dst = image.row(i / 2) + i % 2 * DecodedImage::bytesPerPixel(layout);
+                const bool bgr =
+                    layout == PixelLayout::Bgr || layout == PixelLayout::Bgra || layout == PixelLayout::Bgrx;
+                const std::uint8_t pixel[4] = {bgr ? c[2] : c[0], c[1], bgr ? c[0] : c[2], c[3]};
+                if (layout == PixelLayout::Indexed) {
+                    image.palette.set(200 + unsigned(i), c[0], c[1], c[2]);
+                    dst[0] = std::uint8_t(200 + i);
+                } else {
+                    std::memcpy(dst, pixel, DecodedImage::bytesPerPixel(layout));
+                }
+                expected.insert(expected.end(), c, c + image.channels());
+            }
+            TextureUpload::Options options;
+            options.mipmaps = variant == 1 || variant == 2;
+            const GLuint name = asRows ? TextureUpload::create(image.pixels.data(), image.rowStride, 2, 2, layout,
+                                                               &image.palette, options)
+                                       : TextureUpload::create(image, options);
+            EXPECT_EQ(level0(name, DecodedImage::channelsOf(layout)), expected)
+                << "layout " << int(layout) << " variant " << variant;
+        }
     EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -2,53 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/CTGALoader.h"
-#include "graphics/TextureImage.h"
-#include "graphics/bmp.h"
-#include "graphics/pcx.h"
+#include "bytes/BmpDecoder.h"
+#include "bytes/ByteReader.h"
+#include "bytes/PcxDecoder.h"
+#include "bytes/TgaDecoder.h"
 #include "support/ImageMagick.h"
 
-namespace {
-// Rows bottom first with `channels` bytes per pixel -> rows top first, RGBA.
-std::vector<std::uint8_t> toTopDownRgba(const PixelBuffer& pixels, int width, int height, int channels) {
-    std::vector<std::uint8_t> out(std::size_t(width) * height * 4, 255);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < channels; ++c)
-                out[(std::size_t(height - 1 - y) * width + x) * 4 + c] =
-                    pixels[(std::size_t(y) * width + x) * channels + c];
-    return out;
+ImageDecoder decoderFor(const std::string& kind) {
+    return kind == "tga" ? &decodeTga : kind == "bmp" ? &decodeBmp : &decodePcx;
 }
-}  // namespace
 
-EngineDecode engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes) {
-    EngineDecode result;
-    TextureImage image;
-    if (kind == "tga") {
-        CTGALoader loader;
-        result.ok = loader.decode(bytes.data(), bytes.size(), "test.tga");
-        result.message = loader.message();
-        image.width = static_cast<int>(loader.width);
-        image.height = static_cast<int>(loader.height);
-        image.components = static_cast<int>(loader.bytesPerPixel);
-        image.texels = loader.imageData;
-    } else if (kind == "bmp") {
-        result.ok = decodeBmp(bytes.data(), bytes.size(), "test.bmp", image, result.message);
-    } else {
-        result.ok = decodePcx(bytes.data(), bytes.size(), "test.pcx", image, result.message);
+bool engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes, DecodedImage& image,
+                  std::string& message) {
+    ByteReader in(bytes);
+    if (!decoderFor(kind)(in, "test." + kind, image, message))
+        return false;
+    const std::size_t rowBytes = image.rowBytes();
+    if ((image.rowStride != rowBytes && image.rowStride != (rowBytes + 3) / 4 * 4) ||
+        image.pixels.size() != image.rowStride * std::size_t(image.height)) {
+        message = "decoded buffer has the wrong shape";
+        return false;
     }
-    if (!result.ok)
-        return result;
-    result.width = image.width;
-    result.height = image.height;
-    result.channels = image.components;
-    if (image.texels.size() != std::size_t(image.width) * image.height * image.components) {
-        result.ok = false;
-        result.message = "decoded buffer has the wrong size";
-        return result;
-    }
-    result.rgba = toTopDownRgba(image.texels, image.width, image.height, image.components);
-    return result;
+    return true;
+}
+
+std::vector<std::uint8_t> topDownRgba(const DecodedImage& image) {
+    const std::size_t rowBytes = std::size_t(image.width) * 4;
+    std::vector<std::uint8_t> out(rowBytes * std::size_t(image.height));
+    for (std::size_t y = 0; y < std::size_t(image.height); ++y)
+        image.copyRow(y, out.data() + (std::size_t(image.height) - 1 - y) * rowBytes, 4);
+    return out;
 }
 
 Bytes& Bytes::u8(unsigned v) {
@@ -68,9 +51,10 @@ Bytes& Bytes::raw(const std::vector<std::uint8_t>& v) {
 
 void expectDecodesLikeImageMagick(const std::string& kind, const std::string& name,
                                   const std::vector<std::uint8_t>& file) {
-    const EngineDecode got = engineDecode(kind, file);
-    ASSERT_TRUE(got.ok) << got.message;
+    DecodedImage image;
+    std::string message;
+    ASSERT_TRUE(engineDecode(kind, file, image, message)) << message;
     ImageMagick::Reference ref;
     ASSERT_TRUE(ImageMagick::reference(ImageMagick::writeFile(name, file), ref));
-    EXPECT_EQ(got.rgba, ref.rgba) << name;
+    EXPECT_EQ(topDownRgba(image), ref.rgba) << name;
 }

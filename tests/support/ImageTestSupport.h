@@ -3,19 +3,20 @@
 #include <string>
 #include <vector>
 
-// The engine's three readers behind one call, their output turned into what
-// ImageMagick's reference gives: rows top first, RGBA.
-struct EngineDecode {
-    bool ok = false;
-    std::string message;
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    std::vector<std::uint8_t> rgba;
-};
+#include "bytes/DecodedImage.h"
+#include "bytes/ImageFile.h"
 
-// kind is "tga", "bmp" or "pcx".
-EngineDecode engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes);
+// The engine's decoder for an image kind: "tga", "bmp" or "pcx".
+ImageDecoder decoderFor(const std::string& kind);
+
+// Decodes bytes held in memory with the engine's reader for kind and checks
+// the shape of what it made (row stride, buffer size); message gets the
+// reader's text, or says what is wrong with the shape.
+bool engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes, DecodedImage& image,
+                  std::string& message);
+
+// The picture as ImageMagick's reference gives it: rows top first, R, G, B, A.
+std::vector<std::uint8_t> topDownRgba(const DecodedImage& image);
 
 // Decodes a hand-made file with the engine and with ImageMagick (saved as
 // `name`, whose extension tells ImageMagick the format) and expects the same

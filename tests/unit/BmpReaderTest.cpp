@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "bytes/BmpDecoder.h"
+#include "bytes/ByteReader.h"
 #include "core/CUtils.h"
-#include "graphics/TextureImage.h"
-#include "graphics/bmp.h"
 #include "support/ImageMagick.h"
 #include "support/ImageTestSupport.h"
 
@@ -27,10 +27,11 @@ const std::vector<std::uint32_t> kPalette16 = {0x000000, 0x800000, 0x008000, 0x8
                                                0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
 
 std::string failure(const std::vector<std::uint8_t>& file) {
-    TextureImage image;
+    DecodedImage image;
     std::string error;
-    EXPECT_FALSE(decodeBmp(file.data(), file.size(), "x.bmp", image, error));
-    EXPECT_TRUE(image.texels.empty());
+    ByteReader in(file);
+    EXPECT_FALSE(decodeBmp(in, "x.bmp", image, error));
+    EXPECT_TRUE(image.empty());
     return error;
 }
 }  // namespace
@@ -61,14 +62,19 @@ TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
 // Values from the file never lead outside a buffer: indices beyond the
 // colour map are black, runs and jumps past the last pixel are cut off.
 TEST(BmpReader, HostileValuesStayInside) {
-    EngineDecode got = engineDecode("bmp", bmpFile(4, 1, 8, 0, {0x112233, 0x445566}, {1, 200, 255, 0}));
-    ASSERT_TRUE(got.ok) << got.message;
-    EXPECT_EQ(std::vector<std::uint8_t>(got.rgba.begin(), got.rgba.begin() + 12),
+    DecodedImage image;
+    std::string message;
+    ASSERT_TRUE(engineDecode("bmp", bmpFile(4, 1, 8, 0, {0x112233, 0x445566}, {1, 200, 255, 0}), image, message))
+        << message;
+    std::vector<std::uint8_t> rgba = topDownRgba(image);
+    EXPECT_EQ(std::vector<std::uint8_t>(rgba.begin(), rgba.begin() + 12),
               (std::vector<std::uint8_t>{0x44, 0x55, 0x66, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
-    got = engineDecode("bmp", bmpFile(3, 2, 8, 1, {0x0000FF, 0x00FF00}, {255, 1, 0, 2, 200, 200, 255, 1}));
-    ASSERT_TRUE(got.ok) << got.message;
-    EXPECT_EQ(got.rgba[1] + got.rgba[4 * 5 + 1], 2 * 255);  // all green
-    EXPECT_TRUE(engineDecode("bmp", bmpFile(3, 2, 4, 2, kPalette16, {0, 2, 255, 255})).ok);
+    ASSERT_TRUE(engineDecode("bmp", bmpFile(3, 2, 8, 1, {0x0000FF, 0x00FF00}, {255, 1, 0, 2, 200, 200, 255, 1}), image,
+                             message))
+        << message;
+    rgba = topDownRgba(image);
+    EXPECT_EQ(rgba[1] + rgba[4 * 5 + 1], 2 * 255);  // all green
+    EXPECT_TRUE(engineDecode("bmp", bmpFile(3, 2, 4, 2, kPalette16, {0, 2, 255, 255}), image, message));
 }
 
 TEST(BmpReader, RefusedFilesAndTheirMessages) {
@@ -88,7 +94,8 @@ TEST(BmpReader, RefusedFilesAndTheirMessages) {
 }
 
 // The utilities' SDL reader: a 3-pixel row is padded to 12 bytes in the
-// surface and comes out unpadded, R, G, B, bottom row first.
+// surface and comes out unpadded, R, G, B, bottom row first; so do the
+// colours of a palette surface.
 TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
     const std::string path = ImageMagick::writeFile(
         "pitch.bmp",
@@ -96,6 +103,10 @@ TEST(BmpReader, UtilitiesImageDataHonoursTheRowPitch) {
     const ImageData image = CUtils().loadImageData(path);
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.data, (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}));
+    const std::string indexed = ImageMagick::writeFile(
+        "pitch8.bmp", bmpFile(3, 2, 8, 0, {0x010203, 0x040506, 0x070809}, {2, 1, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(CUtils().loadImageData(indexed).data,
+              (std::vector<std::uint8_t>{7, 8, 9, 4, 5, 6, 1, 2, 3, 1, 2, 3, 1, 2, 3, 4, 5, 6}));
     testing::internal::CaptureStdout();
     EXPECT_TRUE(CUtils().loadImageData("no/such/file.bmp").data.empty());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Failed loading no/such/file.bmp \n");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "graphics/TextureImage.h"
-#include "graphics/pcx.h"
+#include "bytes/ByteReader.h"
+#include "bytes/PcxDecoder.h"
 #include "support/ImageTestSupport.h"
 
 namespace {
@@ -22,9 +22,11 @@ std::vector<std::uint8_t> pcxFile(unsigned width, unsigned height, unsigned bits
 }
 
 std::string failure(const std::vector<std::uint8_t>& file) {
-    TextureImage image;
+    DecodedImage image;
     std::string error;
-    EXPECT_FALSE(decodePcx(file.data(), file.size(), "x.pcx", image, error));
+    ByteReader in(file);
+    EXPECT_FALSE(decodePcx(in, "x.pcx", image, error));
+    EXPECT_TRUE(image.empty());
     return error;
 }
 }  // namespace
@@ -35,12 +37,14 @@ std::string failure(const std::vector<std::uint8_t>& file) {
 TEST(PcxReader, RunsPaddingAndPlanesReadAsImageMagickReadsThem) {
     // Lines: 7 5 9 9 | 9 9 9 9 | 9 9 3 4
     const auto runs = pcxFile(3, 3, 8, 1, 4, {193, 7, 5, 200, 9, 3, 4}, {}, true);
-    const EngineDecode got = engineDecode("pcx", runs);
-    ASSERT_TRUE(got.ok) << got.message;
-    EXPECT_EQ(got.rgba[0], 7);
-    EXPECT_EQ(got.rgba[4 * 2], 9);
-    EXPECT_EQ(got.rgba[4 * 8], 3);  // the 4 is padding
-    EXPECT_EQ(got.rgba[4 * 8 + 1], 255 - 3);
+    DecodedImage image;
+    std::string message;
+    ASSERT_TRUE(engineDecode("pcx", runs, image, message)) << message;
+    const std::vector<std::uint8_t> rgba = topDownRgba(image);
+    EXPECT_EQ(rgba[0], 7);
+    EXPECT_EQ(rgba[4 * 2], 9);
+    EXPECT_EQ(rgba[4 * 8], 3);  // the 4 is padding
+    EXPECT_EQ(rgba[4 * 8 + 1], 255 - 3);
     expectDecodesLikeImageMagick("pcx", "runs.pcx", runs);
 
     std::vector<std::uint8_t> palette;

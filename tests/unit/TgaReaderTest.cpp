@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bytes/ByteReader.h"
 #include "graphics/CTGA.h"
 #include "graphics/CTGALoader.h"
 #include "support/ImageMagick.h"
@@ -19,7 +20,8 @@ std::vector<std::uint8_t> bgr(unsigned i) {
 
 std::string failure(const std::vector<std::uint8_t>& bytes) {
     CTGALoader loader;
-    EXPECT_FALSE(loader.decode(bytes.data(), bytes.size(), "x.tga"));
+    ByteReader in(bytes);
+    EXPECT_FALSE(loader.decode(in, "x.tga"));
     EXPECT_TRUE(loader.imageData.empty());
     return loader.message();
 }
@@ -51,13 +53,14 @@ TEST(TgaReader, RunLengthPacketsOfEveryBoundaryLength) {
     raw(30);
     run(12, 42);  // exactly 300 pixels
     packed.fill(20, 0xEE);
-    const EngineDecode a = engineDecode("tga", plain.data);
-    const EngineDecode b = engineDecode("tga", packed.data);
-    ASSERT_TRUE(a.ok && b.ok) << a.message << b.message;
-    EXPECT_EQ(a.rgba, b.rgba);
+    DecodedImage a, b;
+    std::string message;
+    ASSERT_TRUE(engineDecode("tga", plain.data, a, message)) << message;
+    ASSERT_TRUE(engineDecode("tga", packed.data, b, message)) << message;
+    EXPECT_EQ(topDownRgba(a), topDownRgba(b));
     ImageMagick::Reference ref;
     ASSERT_TRUE(ImageMagick::reference(ImageMagick::writeFile("packets.tga", packed.data), ref));
-    EXPECT_EQ(b.rgba, ref.rgba);
+    EXPECT_EQ(topDownRgba(b), ref.rgba);
 }
 
 // Each failure ends with the reader's message and nothing decoded.
@@ -91,12 +94,35 @@ TEST(TgaReader, FailuresAndTheirMessages) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nCould not open texture file: no/such/file.tga");
 }
 
+// The loader's public fields: R, G, B, A rows bottom first, also when the
+// file stores its rows top first in packets that cross rows.
+TEST(TgaReader, LoaderKeepsRgbaRowsBottomFirst) {
+    Bytes file = tgaHeader(10, 3, 2, 32);
+    file.data[17] = 0x28;  // top-left origin, 8 alpha bits
+    file.u8(3).raw({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}).u8(128 + 1).raw({20, 21, 22, 23});
+    CTGALoader loader;
+    ByteReader in(file.data);
+    ASSERT_TRUE(loader.decode(in, "x.tga")) << loader.message();
+    EXPECT_EQ(loader.imageData, (PixelBuffer{15, 14, 13, 16, 22, 21, 20, 23, 22, 21, 20, 23,  // bottom row
+                                             3,  2,  1,  4,  7,  6,  5,  8,  11, 10, 9,  12}));
+    EXPECT_EQ(loader.width, 3u);
+    EXPECT_EQ(loader.headerHeight, 2u);
+    EXPECT_EQ(loader.bitsPerPixel, 32u);
+    EXPECT_EQ(loader.bytesPerPixel, 4u);
+    EXPECT_EQ(loader.imageSize, 24u);
+    EXPECT_EQ(loader.format, static_cast<GLenum>(GL_RGBA));
+    EXPECT_EQ(loader.fileHeader[1], 10);
+    EXPECT_EQ(loader.infoHeader[5], 0x28);
+}
+
 // The simple reader takes uncompressed files only, with the same pixels.
 TEST(TgaReader, SimpleReaderTakesUncompressedOnly) {
     const auto plain = tgaHeader(2, 2, 1, 32, "id").raw({1, 2, 3, 4, 5, 6, 7, 8}).data;
     CTGA simple;
-    ASSERT_TRUE(simple.decode(plain.data(), plain.size()));
+    ByteReader in(plain);
+    ASSERT_TRUE(simple.decode(in));
     EXPECT_EQ(simple.imageData, (PixelBuffer{3, 2, 1, 4, 7, 6, 5, 8}));
     const auto packed = tgaHeader(10, 1, 1, 24).u8(128).raw({1, 2, 3}).data;
-    EXPECT_FALSE(CTGA().decode(packed.data(), packed.size()));
+    ByteReader packedIn(packed);
+    EXPECT_FALSE(CTGA().decode(packedIn));
 }

@@ -4,25 +4,16 @@
 #include <SDL_image.h>
 
 #include <cstdio>
-#include <memory>
+#include <cstring>
+#include <vector>
 
-#include "bytes/FileBytes.h"
-#include "bytes/PixelConvert.h"
+#include "bytes/BmpDecoder.h"
+#include "bytes/ByteReader.h"
+#include "bytes/PcxDecoder.h"
 #include "bytes/TextFormat.h"
-#include "graphics/CTGALoader.h"
-#include "graphics/SurfacePixels.h"
-#include "graphics/TextureImage.h"
-#include "graphics/bmp.h"
-#include "graphics/pcx.h"
+#include "bytes/TgaDecoder.h"
 
 namespace {
-bool readFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& error) {
-    if (FileBytes::read(path, bytes))
-        return true;
-    error = "cannot read " + path;
-    return false;
-}
-
 // Messages of the engine's readers may start or end with line breaks; the
 // inspector reports them on one line.
 std::string oneLine(std::string text) {
@@ -33,76 +24,98 @@ std::string oneLine(std::string text) {
     const auto last = text.find_last_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
+
+// The value of the pixel of bytes bytes at p, in the surface's byte order.
+Uint32 pixelValue(const Uint8* p, int bytes) {
+    switch (bytes) {
+    case 1:
+        return *p;
+    case 2: {
+        Uint16 value;
+        std::memcpy(&value, p, 2);
+        return value;
+    }
+    case 3:
+        return SDL_BYTEORDER == SDL_LIL_ENDIAN ? p[0] | p[1] << 8 | p[2] << 16 : p[0] << 16 | p[1] << 8 | p[2];
+    default: {
+        Uint32 value;
+        std::memcpy(&value, p, 4);
+        return value;
+    }
+    }
+}
+
+// Any surface as R, G, B (, A when its format has alpha), rows bottom first.
+bool fromSurface(SDL_Surface* surface, DecodedImage& image) {
+    const bool alpha = surface->format->Amask != 0;
+    if (!image.allocate(surface->w, surface->h, alpha ? PixelLayout::Rgba : PixelLayout::Rgb, false) ||
+        SDL_LockSurface(surface) != 0)
+        return false;
+    const int bytes = surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; ++y) {
+        const Uint8* src = static_cast<const Uint8*>(surface->pixels) + std::size_t(y) * surface->pitch;
+        Uint8* dst = image.row(std::size_t(surface->h - 1 - y));
+        for (int x = 0; x < surface->w; ++x, src += bytes, dst += alpha ? 4 : 3) {
+            Uint8 a;
+            SDL_GetRGBA(pixelValue(src, bytes), surface->format, &dst[0], &dst[1], &dst[2], &a);
+            if (alpha)
+                dst[3] = a;
+        }
+    }
+    SDL_UnlockSurface(surface);
+    return true;
+}
 }  // namespace
 
-ImageReport::ImageReport(std::string reader, int width, int height, int channels, std::vector<std::uint8_t> pixels)
-    : reader_(std::move(reader)), width_(width), height_(height), channels_(channels), pixels_(std::move(pixels)) {}
+ImageReport::ImageReport(std::string reader, DecodedImage&& image)
+    : reader_(std::move(reader)), image_(std::move(image)) {}
 
 std::string ImageReport::json() const {
     return TextFormat::format("{\"kind\":\"image\",\"reader\":\"%s\",\"width\":%d,\"height\":%d,\"channels\":%d}",
-                              reader_.c_str(), width_, height_, channels_);
+                              reader_.c_str(), image_.width, image_.height, image_.channels());
 }
 
 bool ImageReport::dump(const std::string& path, std::string& error) const {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file) {
-        error = "cannot write " + path;
-        return false;
-    }
-    std::vector<std::uint8_t> rgb(std::size_t(width_) * height_ * 3);
-    for (std::size_t i = 0, n = std::size_t(width_) * height_; i < n; ++i)
-        for (int c = 0; c < 3; ++c)
-            rgb[i * 3 + c] = pixels_[i * channels_ + c];
-    std::fprintf(file.get(), "P6\n%d %d\n255\n", width_, height_);
-    if (std::fwrite(rgb.data(), 1, rgb.size(), file.get()) != rgb.size() || std::fflush(file.get()) != 0) {
-        error = "cannot write " + path;
-        return false;
+    if (file && writePpm(file.get()) && std::fflush(file.get()) == 0)
+        return true;
+    error = "cannot write " + path;
+    return false;
+}
+
+bool ImageReport::writePpm(std::FILE* file) const {
+    std::fprintf(file, "P6\n%d %d\n255\n", image_.width, image_.height);
+    // One row at a time, top row first.
+    std::vector<std::uint8_t> row(std::size_t(image_.width) * 3);
+    for (int y = image_.height - 1; y >= 0; --y) {
+        image_.copyRow(std::size_t(y), row.data(), 3);
+        if (std::fwrite(row.data(), 1, row.size(), file) != row.size())
+            return false;
     }
     return true;
 }
 
-std::unique_ptr<FileReport> ImageReport::fromEngineImage(const char* reader, TextureImage&& image) {
-    // The engine keeps the bottom row first, as OpenGL wants it.
-    PixelConvert::flipRows(image.texels.data(), std::size_t(image.width) * image.components, image.height);
-    return std::make_unique<ImageReport>(reader, image.width, image.height, image.components,
-                                         std::vector<std::uint8_t>(image.texels.begin(), image.texels.end()));
-}
-
-std::unique_ptr<FileReport> ImageReport::decodeWith(Decoder decoder, const char* reader, const std::string& path,
+std::unique_ptr<FileReport> ImageReport::decodeWith(ImageDecoder decoder, const char* reader, const std::string& path,
                                                     std::string& error) {
-    std::vector<std::uint8_t> bytes;
-    if (!readFile(path, bytes, error))
-        return nullptr;
-    TextureImage image;
-    std::string message;
-    if (!decoder(bytes.data(), bytes.size(), path, image, message)) {
-        error = oneLine(message);
+    ByteReader in;
+    if (!in.open(path)) {
+        error = "cannot read " + path;
         return nullptr;
     }
-    return fromEngineImage(reader, std::move(image));
+    DecodedImage image;
+    if (!decoder(in, path, image, error)) {
+        error = oneLine(error);
+        return nullptr;
+    }
+    return std::make_unique<ImageReport>(reader, std::move(image));
 }
 
 std::unique_ptr<FileReport> ImageReport::tga(const std::string& path, std::string& error) {
-    std::vector<std::uint8_t> bytes;
-    if (!readFile(path, bytes, error))
-        return nullptr;
-    CTGALoader loader;
-    if (!loader.decode(bytes.data(), bytes.size(), path)) {
-        error = oneLine(loader.message());
-        return nullptr;
-    }
-    TextureImage image;
-    image.width = static_cast<int>(loader.width);
-    image.height = static_cast<int>(loader.height);
-    image.components = static_cast<int>(loader.bytesPerPixel);
-    image.texels = std::move(loader.imageData);
-    return fromEngineImage("tga", std::move(image));
+    return decodeWith(&decodeTga, "tga", path, error);
 }
 
 std::unique_ptr<FileReport> ImageReport::bmp(const std::string& path, std::string& error) {
-    return decodeWith([](const std::uint8_t* data, std::size_t size, const std::string& name, TextureImage& image,
-                         std::string& message) { return decodeBmp(data, size, name, image, message); },
-                      "bmp", path, error);
+    return decodeWith(&decodeBmp, "bmp", path, error);
 }
 
 std::unique_ptr<FileReport> ImageReport::pcx(const std::string& path, std::string& error) {
@@ -115,11 +128,10 @@ std::unique_ptr<FileReport> ImageReport::sdlImage(const std::string& path, std::
         error = oneLine(TextFormat::format("cannot load %s: %s", path.c_str(), IMG_GetError()));
         return nullptr;
     }
-    const bool alpha = SurfacePixels::hasAlpha(surface.get());
-    std::vector<std::uint8_t> pixels;
-    if (!SurfacePixels::extract(surface.get(), alpha, pixels)) {
+    DecodedImage image;
+    if (!fromSurface(surface.get(), image)) {
         error = oneLine(TextFormat::format("cannot convert %s: %s", path.c_str(), SDL_GetError()));
         return nullptr;
     }
-    return std::make_unique<ImageReport>("sdl_image", surface->w, surface->h, alpha ? 4 : 3, std::move(pixels));
+    return std::make_unique<ImageReport>("sdl_image", std::move(image));
 }

@@ -1,18 +1,16 @@
 #pragma once
-#include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "FileReport.h"
+#include "bytes/DecodedImage.h"
 
-struct TextureImage;
-
-// A decoded image as the screen shows it: rows top first, channels bytes per
-// pixel (R, G, B and possibly A). Dumps as a binary P6 PPM of its RGB bytes.
+// A decoded image and the reader that made it. Dumps as a binary P6 PPM of
+// its R, G, B bytes, rows top first as the screen shows them.
 class ImageReport : public FileReport {
 public:
-    ImageReport(std::string reader, int width, int height, int channels, std::vector<std::uint8_t> pixels);
+    ImageReport(std::string reader, DecodedImage&& image);
 
     std::string json() const override;
     bool dump(const std::string& path, std::string& error) const override;
@@ -24,15 +22,10 @@ public:
     static std::unique_ptr<FileReport> sdlImage(const std::string& path, std::string& error);
 
 private:
-    using Decoder = bool (*)(const std::uint8_t*, std::size_t, const std::string&, TextureImage&, std::string&);
-
-    static std::unique_ptr<FileReport> fromEngineImage(const char* reader, TextureImage&& image);
-    static std::unique_ptr<FileReport> decodeWith(Decoder decoder, const char* reader, const std::string& path,
+    bool writePpm(std::FILE* file) const;
+    static std::unique_ptr<FileReport> decodeWith(ImageDecoder decoder, const char* reader, const std::string& path,
                                                   std::string& error);
 
     std::string reader_;
-    int width_;
-    int height_;
-    int channels_;
-    std::vector<std::uint8_t> pixels_;
+    DecodedImage image_;
 };
