@@ -1,0 +1,61 @@
+"""The examples a newcomer reads first start, draw what they are about, and end
+with Escape (run from the repository root, as their comments say)."""
+import os
+import time
+
+from e2e_support import App, XServer, bin_dir, run_tests
+
+
+def example(name):
+    return os.path.join(bin_dir(), f"example-{name}")
+
+
+def wait_for(x, condition, timeout=20):
+    """Screenshots until condition(shot) holds; returns the last one."""
+    deadline = time.time() + timeout
+    while True:
+        shot = x.screenshot()
+        if condition(shot) or time.time() > deadline:
+            return shot
+        time.sleep(0.2)
+
+
+def count(shot, box, test):
+    return sum(1 for p in shot.region(*box) if test(p))
+
+
+def quit_with_escape(x, app):
+    x.xdotool("key", "Escape")
+    assert app.wait() == 0, app.output()
+    output = app.output()
+    assert "Failed" not in output and "Cannot" not in output, output
+
+
+def test_sprites_and_text():
+    with XServer(640, 480) as x:
+        app = App(x, example("sprites-and-text"))
+        x.wait_for_window("Kavor Engine")
+        yellow_title = lambda p: p[0] > 200 and p[1] > 180 and p[2] < 100
+        shot = wait_for(x, lambda s: count(s, (200, 40, 400, 56), yellow_title) > 50)
+        assert count(shot, (200, 40, 400, 56), yellow_title) > 50, "no title text"
+        # The sprite's first frame: the power button's dark plate.
+        assert shot.pixel(300, 310)[2] > shot.pixel(300, 310)[0], "no sprite"
+        quit_with_escape(x, app)
+
+
+def test_gui_window():
+    with XServer(800, 600) as x:
+        app = App(x, example("gui-window"))
+        x.wait_for_window("Kavor Engine")
+        wait_for(x, lambda s: count(s, (140, 140, 290, 200), lambda p: p[0] > 200 and p[1] > 120) > 1000)
+        x.xdotool("mousemove", 200, 170)
+        time.sleep(0.3)
+        x.xdotool("click", 1)
+        deadline = time.time() + 10
+        while "Clicked control 1" not in app.output() and time.time() < deadline:
+            time.sleep(0.1)
+        assert "Clicked control 1" in app.output(), app.output()
+        quit_with_escape(x, app)
+
+
+run_tests([test_sprites_and_text, test_gui_window])
