@@ -1,0 +1,253 @@
+#include "Models/loaders/CObjLoader.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "Models/loaders/MeshSteps.h"
+#include "bytes/FileBytes.h"
+#include "bytes/TextFormat.h"
+
+namespace {
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+const char* skipBlanks(const char* p, const char* end) {
+    while (p < end && isBlank(*p))
+        ++p;
+    return p;
+}
+
+// The next number of a line as C's scanf reads it: blanks first, then as
+// much of the text as forms the number. False when none starts there.
+template <typename T>
+bool scanNumber(const char*& p, const char* end, T& out) {
+    const char* start = skipBlanks(p, end);
+    if (start + 1 < end && *start == '+' && start[1] != '-')
+        ++start;  // from_chars takes no plus sign
+    const auto [stop, error] = std::from_chars(start, end, out);
+    if (error != std::errc())
+        return false;
+    p = stop;
+    return true;
+}
+
+// Reads up to count floats into out, stopping at the first that does not
+// parse (the rest keep their value).
+void scanFloats(std::string_view text, float* out, int count) {
+    const char* p = text.data();
+    for (int i = 0; i < count && scanNumber(p, text.data() + text.size(), out[i]); ++i) {
+    }
+}
+}  // namespace
+
+CObjLoader::CObjLoader(std::FILE* console) : console(console) {}
+
+void CObjLoader::say(const char* text) { std::fputs(text, console); }
+
+bool CObjLoader::fail(const std::string& why) {
+    std::fprintf(console, "\nThe OBJ file %s, line %d: %s.", fileName.c_str(), line, why.c_str());
+    return false;
+}
+
+bool CObjLoader::import(const std::string& name, tMeshModel& model) {
+    if (name.empty())
+        return false;
+    std::string text;
+    if (!FileBytes::readText(name, text)) {
+        std::fprintf(console, "Unable to find or open the file: %s", name.c_str());
+        return false;
+    }
+    return importText(text, name, model);
+}
+
+void CObjLoader::reset() {
+    position = 0;
+    line = 0;
+    vertices.clear();
+    faces.clear();
+    texCoords.clear();
+    objectHasUV = false;
+    justReadAFace = false;
+    verticesBefore = 0;
+    texCoordsBefore = 0;
+}
+
+bool CObjLoader::importText(std::string_view text, const std::string& name, tMeshModel& model) {
+    file = text;
+    fileName = name;
+    reset();
+    model = tMeshModel();
+    const bool ok = readObjFile(model);
+    file = {};
+    if (!ok) {
+        model = tMeshModel();
+        return false;
+    }
+    computeNormals(model);
+    computeBoundingBoxes(model);
+    return true;
+}
+
+bool CObjLoader::readObjFile(tMeshModel& model) {
+    while (position < file.size()) {
+        const char* start = file.data() + position;
+        const void* newline = std::memchr(start, '\n', file.size() - position);
+        const std::size_t length =
+            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : file.size() - position;
+        const std::string_view text(start, length);
+        position += length + 1;
+        ++line;
+        if (text.empty())
+            continue;
+        switch (text[0]) {
+        case 'v':
+            say("v......");
+            if (justReadAFace) {
+                // A vertex after faces starts a new object.
+                say("v ben fill......");
+                fillInObjectInfo(model);
+            }
+            readVertexInfo(text.substr(1));
+            break;
+        case 'f':
+            say("f......");
+            if (!readFaceInfo(text.substr(1)))
+                return false;
+            break;
+        default:
+            say("default......");
+            break;
+        }
+    }
+    say("vege......");
+    fillInObjectInfo(model);
+    return true;
+}
+
+void CObjLoader::readVertexInfo(std::string_view rest) {
+    if (rest.empty())
+        return;
+    if (rest[0] == ' ') {
+        float p[3] = {0, 0, 0};
+        scanFloats(rest.substr(1), p, 3);
+        vertices.emplace_back(p[0], p[1], p[2]);
+    } else if (rest[0] == 't') {
+        float uv[2] = {0, 0};
+        scanFloats(rest.substr(1), uv, 2);
+        texCoords.emplace_back(uv[0], uv[1]);
+        objectHasUV = true;
+    }
+}
+
+// v, v/t, v//n or v/t/n; the normal index must parse but is not kept.
+bool CObjLoader::readCorner(std::string_view token, Corner& corner) {
+    const char* p = token.data();
+    const char* end = p + token.size();
+    corner = Corner();
+    std::int32_t normal = 0;
+    if (!scanNumber(p, end, corner.vertex))
+        return false;
+    if (p < end && *p == '/') {
+        ++p;
+        if (p < end && *p != '/' && !scanNumber(p, end, corner.texCoord))
+            return false;
+        if (p < end && *p == '/') {
+            ++p;
+            if (!scanNumber(p, end, normal))
+                return false;
+        } else if (corner.texCoord == 0) {
+            return false;  // "v/" names nothing
+        }
+    }
+    return p == end;
+}
+
+std::int32_t CObjLoader::localIndex(std::int32_t index, std::size_t before, std::size_t count) const {
+    const auto readSoFar = static_cast<std::int64_t>(before + count);
+    const std::int64_t global = index > 0 ? index - 1 : readSoFar + index;
+    const std::int64_t local = global - static_cast<std::int64_t>(before);
+    return index != 0 && local >= 0 && local < static_cast<std::int64_t>(count) ? static_cast<std::int32_t>(local) : -1;
+}
+
+bool CObjLoader::readFaceInfo(std::string_view rest) {
+    corners.clear();
+    const char* p = rest.data();
+    const char* end = p + rest.size();
+    while ((p = skipBlanks(p, end)) < end) {
+        const char* stop = p;
+        while (stop < end && !isBlank(*stop))
+            ++stop;
+        const std::string_view token(p, static_cast<std::size_t>(stop - p));
+        Corner corner;
+        if (!readCorner(token, corner))
+            return fail("the face corner \"" + std::string(token) + "\" does not parse");
+        corner.vertex = localIndex(corner.vertex, verticesBefore, vertices.size());
+        if (corner.vertex < 0)
+            return fail(TextFormat::format("a face names a vertex outside the object's %zu", vertices.size()));
+        if (corner.texCoord != 0) {
+            corner.texCoord = localIndex(corner.texCoord, texCoordsBefore, texCoords.size());
+            if (corner.texCoord < 0)
+                return fail(
+                    TextFormat::format("a face names a texture coordinate outside the object's %zu", texCoords.size()));
+        } else {
+            corner.texCoord = -1;  // none
+        }
+        corners.push_back(corner);
+        p = stop;
+    }
+    if (corners.size() < 3)
+        return fail(TextFormat::format("a face has %zu corners", corners.size()));
+    for (std::size_t k = 1; k + 1 < corners.size(); ++k) {
+        tFace face;
+        for (int i = 0; i < 3; ++i) {
+            const Corner& c = corners[i == 0 ? 0 : k + static_cast<std::size_t>(i) - 1];
+            face.vertIndex[i] = c.vertex;
+            face.coordIndex[i] = c.texCoord;
+        }
+        faces.push_back(face);
+    }
+    justReadAFace = true;
+    return true;
+}
+
+void CObjLoader::fillInObjectInfo(tMeshModel& model) {
+    ++model.numOfObjects;
+    model.objects.emplace_back();
+    t3DObject& object = model.objects.back();
+    object.numOfFaces = static_cast<std::int32_t>(faces.size());
+    object.numOfVerts = static_cast<std::int32_t>(vertices.size());
+    object.numTexVertex = static_cast<std::int32_t>(texCoords.size());
+    object.bHasTexture = objectHasUV;
+    object.materialID = -1;
+    verticesBefore += vertices.size();
+    texCoordsBefore += texCoords.size();
+    object.pFaces = std::move(faces);
+    object.pVerts = std::move(vertices);
+    object.pTexVerts = std::move(texCoords);
+    faces.clear();
+    vertices.clear();
+    texCoords.clear();
+    objectHasUV = false;
+    justReadAFace = false;
+}
+
+void CObjLoader::setObjectMaterial(tMeshModel& model, int objectIndex, int materialID) {
+    if (objectIndex >= 0 && objectIndex < static_cast<int>(model.objects.size()))
+        model.objects[static_cast<std::size_t>(objectIndex)].materialID = materialID;
+}
+
+void CObjLoader::addMaterial(tMeshModel& model, const std::string& name, const std::string& file, int r, int g, int b) {
+    tMaterialInfo material;
+    material.color[0] = static_cast<std::uint8_t>(r);
+    material.color[1] = static_cast<std::uint8_t>(g);
+    material.color[2] = static_cast<std::uint8_t>(b);
+    std::strncpy(material.strFile, file.c_str(), sizeof material.strFile - 1);
+    std::strncpy(material.strName, name.c_str(), sizeof material.strName - 1);
+    model.materials.push_back(material);
+    ++model.numOfMaterials;
+}
+
+void CObjLoader::computeNormals(tMeshModel& model) {
+    MeshSteps::computeNormals(model, MeshSteps::NormalSum::WeightedFaces);
+}
+
+void CObjLoader::computeBoundingBoxes(tMeshModel& model) { MeshSteps::computeBoundingBoxes(model); }
