@@ -37,7 +37,7 @@ struct Md2File {
     std::int32_t version = 8;
     std::int32_t skinWidth = 64, skinHeight = 64;
     std::vector<std::string> skins;
-    std::vector<std::array<std::int16_t, 2>> texCoords;   // s, t
+    std::vector<std::array<std::int16_t, 2>> texCoords;  // s, t
     std::vector<std::array<std::int16_t, 6>> triangles;  // 3 vertex, 3 texture indices
     std::vector<Md2Frame> frames;
 };

@@ -53,8 +53,8 @@ Bytes triangleObject(const std::string& materialName) {
     uv.u16(3).f32(0).f32(0).f32(1).f32(0).f32(0).f32(1);
     faces.u16(1).u16(0).u16(1).u16(2).u16(0);
     faces.raw(chunk(0x4130, Writer().text(materialName).u16(1).u16(0).data));
-    const Bytes mesh = chunk(0x4100, join({chunk(0x4110, vertices.data), chunk(0x4140, uv.data),
-                                           chunk(0x4120, faces.data)}));
+    const Bytes mesh =
+        chunk(0x4100, join({chunk(0x4110, vertices.data), chunk(0x4140, uv.data), chunk(0x4120, faces.data)}));
     return chunk(0x4000, join({Writer().text("tri").data, mesh}));
 }
 
@@ -105,9 +105,8 @@ void expectVector(const CVector3& v, float x, float y, float z) {
 }  // namespace
 
 TEST(Model3dsLoader, ReadsMaterialsObjectsAndTheirAssignment) {
-    const Bytes file =
-        model3ds(join({chunk(0x3D3E, Writer().u32(3).data), material("plain", "", {10, 20, 30}),
-                       material("wood", "WOOD.JPG", {1, 2, 3}), triangleObject("wood")}));
+    const Bytes file = model3ds(join({chunk(0x3D3E, Writer().u32(3).data), material("plain", "", {10, 20, 30}),
+                                      material("wood", "WOOD.JPG", {1, 2, 3}), triangleObject("wood")}));
     const Loaded loaded = importBytes(file);
     ASSERT_TRUE(loaded.ok) << loaded.console;
     const tMeshModel& m = loaded.model;
@@ -160,9 +159,9 @@ TEST(Model3dsLoader, DamagedFilesAreRefused) {
     shortChild[18] = 3;  // the object-info chunk (after main and version) shorter than its header
     Writer badFace;
     badFace.u16(1).u16(0).u16(1).u16(7).u16(0);
-    const Bytes badIndex = model3ds(chunk(
-        0x4000, join({Writer().text("t").data,
-                      chunk(0x4110, Writer().u16(3).raw(Bytes(36, 0)).data), chunk(0x4120, badFace.data)})));
+    const Bytes badIndex =
+        model3ds(chunk(0x4000, join({Writer().text("t").data, chunk(0x4110, Writer().u16(3).raw(Bytes(36, 0)).data),
+                                     chunk(0x4120, badFace.data)})));
     Bytes nested = chunk(0x4100, {});
     for (int i = 0; i < 100; ++i)
         nested = chunk(0x4100, nested);
@@ -176,8 +175,8 @@ TEST(Model3dsLoader, DamagedFilesAreRefused) {
         {"child overruns its parent", model3ds(join({chunk(0x3D3E, Bytes(2, 0)), Bytes{0x10, 0x41, 0xFF, 0, 0, 0}})),
          "bytes long, but its parent"},
         {"face beyond the vertices", badIndex, "uses vertex 7 of 3"},
-        {"vertex count beyond the chunk", model3ds(chunk(0x4000, join({Writer().text("t").data,
-                                                                       chunk(0x4110, Writer().u16(900).data)}))),
+        {"vertex count beyond the chunk",
+         model3ds(chunk(0x4000, join({Writer().text("t").data, chunk(0x4110, Writer().u16(900).data)}))),
          "vertex list of object t"},
         {"name without its end", model3ds(chunk(0x4000, Writer().text("abc", 3).data)), "name has no end"},
         {"chunks nested without end", model3ds(chunk(0x4000, join({Writer().text("t").data, nested}))),
