@@ -27,7 +27,7 @@ public:
     virtual void drawBoundingBoxes();
     virtual void drawBoundingSphere();
     virtual void setPosition(CVector3 position);
-    using MeshEntity::setPosition;
+    using PlacedModel::setPosition;
     // Rebuilds every object's shadow volume for a light at light.
     virtual void castShadow(const CVector3& light);
 

@@ -123,33 +123,6 @@ void CKObject::castShadow(const CVector3& light) { shadowVolume.buildNative(mode
 
 void CKObject::drawShadowVolume() { shadowVolume.draw(); }
 
-void CKObject::drawShadowStencil() {
-    stencilPass([this] { drawShadowVolume(); });
-}
-
-void CKObject::setScale(float x, float y, float z) {
-    scale = {x, y, z};
-    updateBounds();
-}
-
-void CKObject::setRotation(float degrees) {
-    angle = degrees;
-    updateBounds();
-}
-
-float CKObject::getRotation() const { return angle; }
-
-void CKObject::setPosition(float x, float y, float z) {
-    position = {x, y, z};
-    updateBounds();
-}
-
-CVector3 CKObject::getPosition() const { return position; }
-
-CVector3 CKObject::getBoundingMin() const { return boundsMin; }
-
-CVector3 CKObject::getBoundingMax() const { return boundsMax; }
-
 std::uint64_t CKObject::getVertexCount() const { return model.totalVertices; }
 
 void CKObject::updateBounds() { setBoundingBox(model.boundsMin, model.boundsMax); }

@@ -128,6 +128,17 @@ std::vector<std::uint8_t> boxMd2(const CVector3& lo, const CVector3& hi) {
     return md2(file);
 }
 
+std::string console(const std::function<void(std::FILE*)>& run) {
+    std::FILE* sink = std::tmpfile();
+    run(sink);
+    std::string text;
+    std::rewind(sink);
+    for (int c; (c = std::fgetc(sink)) != EOF;)
+        text += static_cast<char>(c);
+    std::fclose(sink);
+    return text;
+}
+
 std::string writeText(const std::string& name, const std::string& text) {
     const std::string path = ImageMagick::tempDir() + "/" + name;
     std::ofstream(path, std::ios::binary) << text;

@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "Basic/CVector3.h"
+#include "Models/loaders/Structures.h"
 
 // Model files made by hand for the model tests: 3DS chunks, MD2 files from
 // a table of fields, boxes in every format, and assimp's command-line tool
@@ -53,6 +56,15 @@ std::string objBox(const CVector3& lo, const CVector3& hi);
 std::vector<std::uint8_t> box3ds(const CVector3& lo, const CVector3& hi);
 // Two identical key frames of the box (x, y, z decode exactly).
 std::vector<std::uint8_t> boxMd2(const CVector3& lo, const CVector3& hi);
+
+// A loader's result: whether it loaded, the model, and its console lines.
+struct Loaded {
+    bool ok = false;
+    tMeshModel model;
+    std::string console;
+};
+// What run writes to the console stream it is handed (a loader's lines).
+std::string console(const std::function<void(std::FILE*)>& run);
 
 // Writes text to name in the test's temp directory and returns the path.
 std::string writeText(const std::string& name, const std::string& text);

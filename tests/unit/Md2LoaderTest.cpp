@@ -12,22 +12,14 @@ using ModelFiles::Md2File;
 using ModelFiles::Md2Frame;
 using Bytes = std::vector<std::uint8_t>;
 
-namespace {
-struct Loaded {
-    bool ok = false;
-    tMeshModel model;
-    std::string console;
-};
+using ModelFiles::Loaded;
 
+namespace {
 Loaded importBytes(const Bytes& file, const std::string& skin = "") {
     Loaded out;
-    std::FILE* sink = std::tmpfile();
-    CMD2Loader loader(sink);
-    out.ok = loader.importBytes(file.data(), file.size(), out.model, "test.md2", skin);
-    std::rewind(sink);
-    for (int c; (c = std::fgetc(sink)) != EOF;)
-        out.console += static_cast<char>(c);
-    std::fclose(sink);
+    out.console = ModelFiles::console([&](std::FILE* sink) {
+        out.ok = CMD2Loader(sink).importBytes(file.data(), file.size(), out.model, "test.md2", skin);
+    });
     return out;
 }
 

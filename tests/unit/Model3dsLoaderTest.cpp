@@ -12,22 +12,14 @@ using ModelFiles::join;
 using ModelFiles::Writer;
 using Bytes = std::vector<std::uint8_t>;
 
-namespace {
-struct Loaded {
-    bool ok = false;
-    tMeshModel model;
-    std::string console;
-};
+using ModelFiles::Loaded;
 
+namespace {
 Loaded importBytes(const Bytes& file, bool swapYZ = false) {
     Loaded out;
-    std::FILE* sink = std::tmpfile();
-    CLoad3DS loader(sink);
-    out.ok = loader.importBytes(file.data(), file.size(), "test.3ds", swapYZ, out.model);
-    std::rewind(sink);
-    for (int c; (c = std::fgetc(sink)) != EOF;)
-        out.console += static_cast<char>(c);
-    std::fclose(sink);
+    out.console = ModelFiles::console([&](std::FILE* sink) {
+        out.ok = CLoad3DS(sink).importBytes(file.data(), file.size(), "test.3ds", swapYZ, out.model);
+    });
     return out;
 }
 
@@ -177,7 +169,7 @@ TEST(Model3dsLoader, DamagedFilesAreRefused) {
         {"face beyond the vertices", badIndex, "uses vertex 7 of 3"},
         {"vertex count beyond the chunk",
          model3ds(chunk(0x4000, join({Writer().text("t").data, chunk(0x4110, Writer().u16(900).data)}))),
-         "vertex list of object t"},
+         "vertices of object t overrun"},
         {"name without its end", model3ds(chunk(0x4000, Writer().text("abc", 3).data)), "name has no end"},
         {"chunks nested without end", model3ds(chunk(0x4000, join({Writer().text("t").data, nested}))),
          "nested more than"},

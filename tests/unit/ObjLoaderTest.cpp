@@ -7,22 +7,13 @@
 #include "support/ImageMagick.h"
 #include "support/ModelFiles.h"
 
-namespace {
-struct Loaded {
-    bool ok = false;
-    tMeshModel model;
-    std::string console;
-};
+using ModelFiles::Loaded;
 
+namespace {
 Loaded importText(const std::string& text) {
     Loaded out;
-    std::FILE* sink = std::tmpfile();
-    CObjLoader loader(sink);
-    out.ok = loader.importText(text, "test.obj", out.model);
-    std::rewind(sink);
-    for (int c; (c = std::fgetc(sink)) != EOF;)
-        out.console += static_cast<char>(c);
-    std::fclose(sink);
+    out.console = ModelFiles::console(
+        [&](std::FILE* sink) { out.ok = CObjLoader(sink).importText(text, "test.obj", out.model); });
     return out;
 }
 

@@ -285,12 +285,21 @@ bool CLoad3DS::readColorChunk(tMaterialInfo& material, tChunk& chunk) {
     return ok;
 }
 
-bool CLoad3DS::readVertices(t3DObject& object, tChunk& chunk) {
+const std::uint8_t* CLoad3DS::takeList(tChunk& chunk, std::size_t recordSize, std::size_t& count, const char* what,
+                                       const t3DObject& object) {
     const std::uint8_t* head = take(chunk, 2);
-    const std::size_t count = head ? u16At(head) : 0;
-    const std::uint8_t* bytes = head ? take(chunk, count * 12) : nullptr;
+    count = head ? u16At(head) : 0;
+    const std::uint8_t* records = head ? take(chunk, count * recordSize) : nullptr;
+    if (!records)
+        fail(TextFormat::format("the %s of object %s overrun their chunk", what, object.strName));
+    return records;
+}
+
+bool CLoad3DS::readVertices(t3DObject& object, tChunk& chunk) {
+    std::size_t count = 0;
+    const std::uint8_t* bytes = takeList(chunk, 12, count, "vertices", object);
     if (!bytes)
-        return fail(TextFormat::format("the vertex list of object %s overruns its chunk", object.strName));
+        return false;
     object.numOfVerts = static_cast<std::int32_t>(count);
     object.pVerts.resize(count);
     for (std::size_t i = 0; i < count; ++i, bytes += 12) {
@@ -301,11 +310,10 @@ bool CLoad3DS::readVertices(t3DObject& object, tChunk& chunk) {
 }
 
 bool CLoad3DS::readVertexIndices(t3DObject& object, tChunk& chunk) {
-    const std::uint8_t* head = take(chunk, 2);
-    const std::size_t count = head ? u16At(head) : 0;
-    const std::uint8_t* bytes = head ? take(chunk, count * 8) : nullptr;
+    std::size_t count = 0;
+    const std::uint8_t* bytes = takeList(chunk, 8, count, "faces", object);
     if (!bytes)
-        return fail(TextFormat::format("the face list of object %s overruns its chunk", object.strName));
+        return false;
     object.numOfFaces = static_cast<std::int32_t>(count);
     object.pFaces.resize(count);
     for (std::size_t i = 0; i < count; ++i, bytes += 8)
@@ -318,11 +326,10 @@ bool CLoad3DS::readVertexIndices(t3DObject& object, tChunk& chunk) {
 }
 
 bool CLoad3DS::readUVCoordinates(t3DObject& object, tChunk& chunk) {
-    const std::uint8_t* head = take(chunk, 2);
-    const std::size_t count = head ? u16At(head) : 0;
-    const std::uint8_t* bytes = head ? take(chunk, count * 8) : nullptr;
+    std::size_t count = 0;
+    const std::uint8_t* bytes = takeList(chunk, 8, count, "texture coordinates", object);
     if (!bytes)
-        return fail(TextFormat::format("the texture coordinates of object %s overrun their chunk", object.strName));
+        return false;
     object.numTexVertex = static_cast<std::int32_t>(count);
     object.pTexVerts.resize(count);
     for (std::size_t i = 0; i < count; ++i, bytes += 8)

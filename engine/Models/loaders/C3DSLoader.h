@@ -67,6 +67,10 @@ private:
     // n bytes of the chunk's payload, or nullptr when it holds fewer.
     const std::uint8_t* take(tChunk& chunk, std::size_t n);
     bool skipRest(tChunk& chunk);
+    // A list of 16-bit count records of recordSize bytes; nullptr, with the
+    // failure said, when the chunk holds fewer.
+    const std::uint8_t* takeList(tChunk& chunk, std::size_t recordSize, std::size_t& count, const char* what,
+                                 const t3DObject& object);
     bool checkFaces(const t3DObject& object);
     bool fail(const std::string& why);
     void say(const char* text);
