@@ -48,14 +48,15 @@ std::vector<std::uint8_t> md2(const Md2File& file) {
     const std::uint32_t skins = 68, coords = skins + 64 * static_cast<std::uint32_t>(file.skins.size());
     const std::uint32_t triangles = coords + 4 * static_cast<std::uint32_t>(file.texCoords.size());
     const std::uint32_t frames = triangles + 12 * static_cast<std::uint32_t>(file.triangles.size());
-    const std::uint32_t end = frames + frameSize * static_cast<std::uint32_t>(file.frames.size());
+    const std::uint32_t glCommands = frames + frameSize * static_cast<std::uint32_t>(file.frames.size());
+    const std::uint32_t end = glCommands + 4;  // an empty command list: its terminating zero
     Writer out;
     out.text("IDP2", 4).u32(static_cast<std::uint32_t>(file.version));
     out.u32(static_cast<std::uint32_t>(file.skinWidth)).u32(static_cast<std::uint32_t>(file.skinHeight));
     out.u32(frameSize).u32(static_cast<std::uint32_t>(file.skins.size())).u32(static_cast<std::uint32_t>(vertices));
     out.u32(static_cast<std::uint32_t>(file.texCoords.size())).u32(static_cast<std::uint32_t>(file.triangles.size()));
-    out.u32(0).u32(static_cast<std::uint32_t>(file.frames.size()));
-    out.u32(skins).u32(coords).u32(triangles).u32(frames).u32(end).u32(end);
+    out.u32(1).u32(static_cast<std::uint32_t>(file.frames.size()));
+    out.u32(skins).u32(coords).u32(triangles).u32(frames).u32(glCommands).u32(end);
     for (const std::string& skin : file.skins)
         out.text(skin, 64);
     for (const auto& st : file.texCoords)
@@ -72,7 +73,7 @@ std::vector<std::uint8_t> md2(const Md2File& file) {
         for (const auto& v : frame.vertices)
             out.u8(v[0]).u8(v[1]).u8(v[2]).u8(0);
     }
-    return out.data;
+    return out.u32(0).data;
 }
 
 const int kBoxSides[6][4] = {{2, 6, 7, 3}, {0, 1, 5, 4}, {4, 5, 7, 6}, {0, 2, 3, 1}, {1, 3, 7, 5}, {0, 4, 6, 2}};

@@ -44,7 +44,8 @@ struct Md2File {
     std::vector<std::array<std::int16_t, 6>> triangles;  // 3 vertex, 3 texture indices
     std::vector<Md2Frame> frames;
 };
-// The file with its sections in order after the header, offsets filled in.
+// The file with its sections in order after the header, offsets filled in,
+// and an empty list of GL commands at the end as real files have.
 std::vector<std::uint8_t> md2(const Md2File& file);
 
 // Corners of the box from lo to hi: corner i takes hi on x, y, z where bit

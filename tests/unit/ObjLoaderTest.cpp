@@ -118,6 +118,18 @@ TEST(ObjLoader, VertexNormalsWeighFacesByArea) {
     EXPECT_EQ(weighted[3].length(), 1.0f);
 }
 
+// Files are read in blocks: a line longer than a block, and a last line
+// without its line feed, read as in memory.
+TEST(ObjLoader, FilesReadInBlocksReadAsText) {
+    const std::string text = "# " + std::string(3 << 20, 'x') + "\nv 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3";
+    const std::string path = ModelFiles::writeText("long-line.obj", text);
+    tMeshModel model;
+    const std::string console = ModelFiles::console([&](std::FILE* sink) { CObjLoader(sink).import(path, model); });
+    EXPECT_EQ(console, importText(text).console);
+    ASSERT_EQ(model.objects.size(), 1u);
+    EXPECT_EQ(model.objects[0].numOfFaces, 1);
+}
+
 // assimp rewrites a model of two objects as one object of all vertices,
 // a group per mesh, quads kept, corners v/t/n and v//n.
 TEST(ObjLoader, ReadsFilesAssimpWrote) {

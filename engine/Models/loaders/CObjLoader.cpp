@@ -4,10 +4,12 @@
 #include <cstring>
 
 #include "Models/loaders/MeshSteps.h"
-#include "bytes/FileBytes.h"
 #include "bytes/TextFormat.h"
 
 namespace {
+constexpr std::size_t kReadBlock = 1 << 20;
+constexpr std::size_t kConsoleBlock = 1 << 16;
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
 const char* skipBlanks(const char* p, const char* end) {
@@ -41,26 +43,47 @@ void scanFloats(std::string_view text, float* out, int count) {
 
 CObjLoader::CObjLoader(std::FILE* console) : console(console) {}
 
-void CObjLoader::say(const char* text) { std::fputs(text, console); }
+// Loader lines come one per file line; they are gathered and written in
+// blocks, which keeps a large file's load from being held up by its console.
+void CObjLoader::say(const char* text) {
+    pending += text;
+    if (pending.size() >= kConsoleBlock)
+        flushConsole();
+}
+
+void CObjLoader::flushConsole() {
+    std::fwrite(pending.data(), 1, pending.size(), console);
+    pending.clear();
+}
 
 bool CObjLoader::fail(const std::string& why) {
-    std::fprintf(console, "\nThe OBJ file %s, line %d: %s.", fileName.c_str(), line, why.c_str());
+    say(TextFormat::format("\nThe OBJ file %s, line %d: %s.", fileName.c_str(), line, why.c_str()).c_str());
     return false;
 }
 
 bool CObjLoader::import(const std::string& name, tMeshModel& model) {
     if (name.empty())
         return false;
-    std::string text;
-    if (!FileBytes::readText(name, text)) {
+    stream = std::fopen(name.c_str(), "rb");
+    if (!stream) {
         std::fprintf(console, "Unable to find or open the file: %s", name.c_str());
         return false;
     }
-    return importText(text, name, model);
+    const bool ok = load(name, model);
+    std::fclose(stream);
+    stream = nullptr;
+    return ok;
 }
 
-void CObjLoader::reset() {
-    position = 0;
+bool CObjLoader::importText(std::string_view text, const std::string& name, tMeshModel& model) {
+    file = text;
+    const bool ok = load(name, model);
+    file = {};
+    return ok;
+}
+
+bool CObjLoader::load(const std::string& name, tMeshModel& model) {
+    fileName = name;
     line = 0;
     vertices.clear();
     faces.clear();
@@ -69,15 +92,9 @@ void CObjLoader::reset() {
     justReadAFace = false;
     verticesBefore = 0;
     texCoordsBefore = 0;
-}
-
-bool CObjLoader::importText(std::string_view text, const std::string& name, tMeshModel& model) {
-    file = text;
-    fileName = name;
-    reset();
     model = tMeshModel();
     const bool ok = readObjFile(model);
-    file = {};
+    flushConsole();
     if (!ok) {
         model = tMeshModel();
         return false;
@@ -88,17 +105,46 @@ bool CObjLoader::importText(std::string_view text, const std::string& name, tMes
 }
 
 bool CObjLoader::readObjFile(tMeshModel& model) {
-    while (position < file.size()) {
-        const char* start = file.data() + position;
-        const void* newline = std::memchr(start, '\n', file.size() - position);
+    if (!(stream ? readStream(model) : readLines(file, model)))
+        return false;
+    say("vege......");
+    fillInObjectInfo(model);
+    return true;
+}
+
+// A file is read in blocks of whole lines, so even a large one needs no
+// more memory than its model.
+bool CObjLoader::readStream(tMeshModel& model) {
+    std::vector<char> block(kReadBlock);
+    std::size_t kept = 0;  // the start of a line the last block cut
+    for (;;) {
+        if (kept == block.size())
+            block.resize(2 * block.size());  // a line longer than a block
+        const std::size_t got = std::fread(block.data() + kept, 1, block.size() - kept, stream);
+        if (got == 0)
+            return std::ferror(stream) ? fail("the file cannot be read") : readLines({block.data(), kept}, model);
+        const std::size_t filled = kept + got;
+        std::size_t whole = filled;
+        while (whole > 0 && block[whole - 1] != '\n')
+            --whole;
+        if (whole > 0 && !readLines({block.data(), whole}, model))
+            return false;
+        std::memmove(block.data(), block.data() + whole, filled - whole);
+        kept = filled - whole;
+    }
+}
+
+bool CObjLoader::readLines(std::string_view text, tMeshModel& model) {
+    for (std::size_t position = 0; position < text.size();) {
+        const char* start = text.data() + position;
+        const void* newline = std::memchr(start, '\n', text.size() - position);
         const std::size_t length =
-            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : file.size() - position;
-        const std::string_view text(start, length);
+            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : text.size() - position;
         position += length + 1;
         ++line;
-        if (text.empty())
+        if (length == 0)
             continue;
-        switch (text[0]) {
+        switch (start[0]) {
         case 'v':
             say("v......");
             if (justReadAFace) {
@@ -106,11 +152,11 @@ bool CObjLoader::readObjFile(tMeshModel& model) {
                 say("v ben fill......");
                 fillInObjectInfo(model);
             }
-            readVertexInfo(text.substr(1));
+            readVertexInfo({start + 1, length - 1});
             break;
         case 'f':
             say("f......");
-            if (!readFaceInfo(text.substr(1)))
+            if (!readFaceInfo({start + 1, length - 1}))
                 return false;
             break;
         default:
@@ -118,8 +164,6 @@ bool CObjLoader::readObjFile(tMeshModel& model) {
             break;
         }
     }
-    say("vege......");
-    fillInObjectInfo(model);
     return true;
 }
 

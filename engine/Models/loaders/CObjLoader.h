@@ -56,14 +56,19 @@ private:
     // A corner's index in the current object's list of size count, read
     // before began; -1 when it lies outside.
     std::int32_t localIndex(std::int32_t index, std::size_t before, std::size_t count) const;
+    // Both imports: reads the file or text, then the mesh steps.
+    bool load(const std::string& name, tMeshModel& model);
+    bool readStream(tMeshModel& model);
+    // Whole lines; the last may lack its line feed.
+    bool readLines(std::string_view text, tMeshModel& model);
     bool fail(const std::string& why);
     void say(const char* text);
-    void reset();
+    void flushConsole();
 
-    // The text being read, a cursor into it and the number of its line.
+    // What is read: an open file, or else text in memory.
+    std::FILE* stream = nullptr;
     std::string_view file;
-    std::size_t position = 0;
-    int line = 0;
+    int line = 0;  // the number of the line being read
     std::string fileName;
     std::vector<CVector3> vertices;
     std::vector<tFace> faces;
@@ -75,4 +80,5 @@ private:
     std::size_t texCoordsBefore = 0;
     std::vector<Corner> corners;  // of the face being read
     std::FILE* console;
+    std::string pending;  // console lines not written yet
 };
