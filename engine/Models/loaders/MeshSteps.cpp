@@ -1,6 +1,7 @@
 #include "Models/loaders/MeshSteps.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Basic/C3DMath.h"
 #include "Models/loaders/BoundsBuilder.h"
@@ -8,6 +9,19 @@
 namespace MeshSteps {
 namespace {
 std::size_t at(std::int32_t index) { return static_cast<std::size_t>(index); }
+
+// cross and CVector3::normalize, inline here: they run for every face of
+// every key frame of a model.
+CVector3 faceNormal(const CVector3& p0, const CVector3& p1, const CVector3& p2) {
+    const CVector3 a = p0 - p2, b = p2 - p1;
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+void makeUnit(CVector3& v) {
+    const float length = std::sqrt(v.z * v.z + v.x * v.x + v.y * v.y);
+    if (length != 0.0f)
+        v *= 1.0f / length;
+}
 
 // Adds n to the sum of each distinct corner: a face that uses a vertex twice
 // counts for it once.
@@ -30,16 +44,16 @@ void vertexNormals(const std::vector<tFace>& faces, const std::vector<CVector3>&
         const CVector3& p0 = positions[at(face.vertIndex[0])];
         const CVector3& p1 = positions[at(face.vertIndex[1])];
         const CVector3& p2 = positions[at(face.vertIndex[2])];
-        CVector3 n = cross(p0 - p2, p2 - p1);
+        CVector3 n = faceNormal(p0, p1, p2);
         if (sum == NormalSum::UnitFaces)
-            n.normalize();
+            makeUnit(n);
         addToCorners(face, n, normals, counts);
     }
     for (std::size_t i = 0; i < normals.size(); ++i) {
         if (counts[i] == 0)
             continue;
         normals[i] = normals[i] / -counts[i];
-        normals[i].normalize();
+        makeUnit(normals[i]);
     }
 }
 
