@@ -184,8 +184,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     explicit RatioReporter(const std::vector<ModelFile>& files) : files_(files) {}
     void ReportRuns(const std::vector<Run>& runs) override {
+        // With repetitions, the median stands for the file.
         for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                times_[run.run_name.str()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {

@@ -1,7 +1,9 @@
 #include "Models/loaders/CObjLoader.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 
 #include "Models/loaders/MeshSteps.h"
 #include "bytes/TextFormat.h"
@@ -9,6 +11,52 @@
 namespace {
 constexpr std::size_t kReadBlock = 1 << 20;
 constexpr std::size_t kConsoleBlock = 1 << 16;
+
+// How many lines of each kind a text holds, to size the lists before
+// reading. Line feeds are looked for eight bytes at a time: they are rare,
+// and most words hold none. (The words are taken little-endian; elsewhere
+// the counts would only size the lists less well.)
+struct LineKinds {
+    std::size_t positions = 0, coordinates = 0, faces = 0;
+
+    // The text starts a line.
+    void add(std::string_view text) {
+        const char* t = text.data();
+        const std::size_t n = text.size();
+        lineAt(t, n);
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, t + i, sizeof word);
+            for (std::uint64_t feeds = lineFeeds(word); feeds != 0; feeds &= feeds - 1) {
+                const std::size_t next = i + static_cast<std::size_t>(__builtin_ctzll(feeds)) / 8 + 1;
+                lineAt(t + next, n - next);
+            }
+        }
+        for (; i < n; ++i)
+            if (t[i] == '\n')
+                lineAt(t + i + 1, n - i - 1);
+    }
+
+private:
+    void lineAt(const char* line, std::size_t room) {
+        faces += room > 0 && line[0] == 'f';
+        positions += room > 1 && line[0] == 'v' && line[1] == ' ';
+        coordinates += room > 1 && line[0] == 'v' && line[1] == 't';
+    }
+    // The high bit of every byte of word that is a line feed.
+    static std::uint64_t lineFeeds(std::uint64_t word) {
+        constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+        const std::uint64_t t = word ^ 0x0A0A0A0A0A0A0A0Aull;
+        return ~(((t & kLow7) + kLow7) | t | kLow7);
+    }
+};
+
+template <typename T>
+void shrinkLoose(std::vector<T>& list) {
+    if (list.capacity() > 2 * list.size())
+        list.shrink_to_fit();
+}
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
@@ -20,8 +68,7 @@ const char* skipBlanks(const char* p, const char* end) {
 
 // The next number of a line as C's scanf reads it: blanks first, then as
 // much of the text as forms the number. False when none starts there.
-template <typename T>
-bool scanNumber(const char*& p, const char* end, T& out) {
+bool scanFloat(const char*& p, const char* end, float& out) {
     const char* start = skipBlanks(p, end);
     if (start + 1 < end && *start == '+' && start[1] != '-')
         ++start;  // from_chars takes no plus sign
@@ -32,11 +79,27 @@ bool scanNumber(const char*& p, const char* end, T& out) {
     return true;
 }
 
+// A face index: an optional sign and decimal digits within 32 bits. Inline
+// here, as faces hold most of a large file's numbers.
+bool readIndex(const char*& p, const char* end, std::int32_t& out) {
+    const bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        ++p;
+    const char* digits = p;
+    std::int64_t value = 0;
+    for (; p < end && *p >= '0' && *p <= '9' && value <= INT32_MAX; ++p)
+        value = 10 * value + (*p - '0');
+    if (p == digits || value > INT32_MAX)
+        return false;
+    out = static_cast<std::int32_t>(negative ? -value : value);
+    return true;
+}
+
 // Reads up to count floats into out, stopping at the first that does not
 // parse (the rest keep their value).
 void scanFloats(std::string_view text, float* out, int count) {
     const char* p = text.data();
-    for (int i = 0; i < count && scanNumber(p, text.data() + text.size(), out[i]); ++i) {
+    for (int i = 0; i < count && scanFloat(p, text.data() + text.size(), out[i]); ++i) {
     }
 }
 }  // namespace
@@ -104,8 +167,21 @@ bool CObjLoader::load(const std::string& name, tMeshModel& model) {
     return true;
 }
 
+// The lists are sized from a first count of the lines, so a large file
+// reads without the lists growing (and copying) as it goes.
 bool CObjLoader::readObjFile(tMeshModel& model) {
-    if (!(stream ? readStream(model) : readLines(file, model)))
+    LineKinds lines;
+    const auto count = [&](std::string_view text) {
+        lines.add(text);
+        return true;
+    };
+    if (stream ? !streamLines(count) || std::fseek(stream, 0, SEEK_SET) != 0 : !count(file))
+        return fail("the file cannot be read");
+    vertices.reserve(lines.positions);
+    texCoords.reserve(lines.coordinates);
+    faces.reserve(lines.faces);
+    const auto read = [&](std::string_view text) { return readLines(text, model); };
+    if (!(stream ? streamLines(read) : read(file)))
         return false;
     say("vege......");
     fillInObjectInfo(model);
@@ -114,7 +190,7 @@ bool CObjLoader::readObjFile(tMeshModel& model) {
 
 // A file is read in blocks of whole lines, so even a large one needs no
 // more memory than its model.
-bool CObjLoader::readStream(tMeshModel& model) {
+bool CObjLoader::streamLines(const std::function<bool(std::string_view)>& take) {
     std::vector<char> block(kReadBlock);
     std::size_t kept = 0;  // the start of a line the last block cut
     for (;;) {
@@ -122,12 +198,12 @@ bool CObjLoader::readStream(tMeshModel& model) {
             block.resize(2 * block.size());  // a line longer than a block
         const std::size_t got = std::fread(block.data() + kept, 1, block.size() - kept, stream);
         if (got == 0)
-            return std::ferror(stream) ? fail("the file cannot be read") : readLines({block.data(), kept}, model);
+            return !std::ferror(stream) && take({block.data(), kept});
         const std::size_t filled = kept + got;
         std::size_t whole = filled;
         while (whole > 0 && block[whole - 1] != '\n')
             --whole;
-        if (whole > 0 && !readLines({block.data(), whole}, model))
+        if (whole > 0 && !take({block.data(), whole}))
             return false;
         std::memmove(block.data(), block.data() + whole, filled - whole);
         kept = filled - whole;
@@ -188,15 +264,15 @@ bool CObjLoader::readCorner(std::string_view token, Corner& corner) {
     const char* end = p + token.size();
     corner = Corner();
     std::int32_t normal = 0;
-    if (!scanNumber(p, end, corner.vertex))
+    if (!readIndex(p, end, corner.vertex))
         return false;
     if (p < end && *p == '/') {
         ++p;
-        if (p < end && *p != '/' && !scanNumber(p, end, corner.texCoord))
+        if (p < end && *p != '/' && !readIndex(p, end, corner.texCoord))
             return false;
         if (p < end && *p == '/') {
             ++p;
-            if (!scanNumber(p, end, normal))
+            if (!readIndex(p, end, normal))
                 return false;
         } else if (corner.texCoord == 0) {
             return false;  // "v/" names nothing
@@ -267,6 +343,11 @@ void CObjLoader::fillInObjectInfo(tMeshModel& model) {
     object.pFaces = std::move(faces);
     object.pVerts = std::move(vertices);
     object.pTexVerts = std::move(texCoords);
+    // The lists were sized for the whole file; an object of a file of many
+    // keeps only what it holds.
+    shrinkLoose(object.pFaces);
+    shrinkLoose(object.pVerts);
+    shrinkLoose(object.pTexVerts);
     faces.clear();
     vertices.clear();
     texCoords.clear();

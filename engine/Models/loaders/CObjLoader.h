@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,7 +59,9 @@ private:
     std::int32_t localIndex(std::int32_t index, std::size_t before, std::size_t count) const;
     // Both imports: reads the file or text, then the mesh steps.
     bool load(const std::string& name, tMeshModel& model);
-    bool readStream(tMeshModel& model);
+    // Hands take the file in blocks of whole lines (the last may lack its
+    // line feed); false when take refuses one or the file cannot be read.
+    bool streamLines(const std::function<bool(std::string_view)>& take);
     // Whole lines; the last may lack its line feed.
     bool readLines(std::string_view text, tMeshModel& model);
     bool fail(const std::string& why);
