@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "Models/C3DSObject.h"
 #include "Models/loaders/C3DSLoader.h"
 #include "support/ImageMagick.h"
 #include "support/ModelFiles.h"
@@ -181,6 +182,20 @@ TEST(Model3dsLoader, DamagedFilesAreRefused) {
     }
     EXPECT_NE(importBytes(Bytes{0x4D}).console.find("Unable to find the file: test.3ds!"), std::string::npos);
     EXPECT_NE(importBytes(chunk(0x3D3D, {})).console.find("Unable to find the file"), std::string::npos);
+}
+
+// The object keeps one texture per material in a table of 100.
+TEST(Model3dsLoader, MoreMaterialsThanTheTextureTableAreRefused) {
+    Bytes materials;
+    for (int i = 0; i <= 100; ++i)
+        materials = join({materials, material("m" + std::to_string(i), "", {0, 0, 0})});
+    const std::string path = ImageMagick::writeFile("many.3ds", model3ds(materials));
+    C3DSObject object([](const std::string&) { return 1; });
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(object.load(path, "", false));  // refused before anything reaches OpenGL
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("has 101 materials; a model holds at most 100"),
+              std::string::npos);
+    EXPECT_EQ(object.getModel().numOfMaterials, 0);
 }
 
 // A model of three objects written as OBJ, converted by assimp: the counts
