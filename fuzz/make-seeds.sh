@@ -6,7 +6,7 @@
 set -euo pipefail
 seeds=${1:?usage: make-seeds.sh DIR}
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-mkdir -p "$seeds"/tga "$seeds"/bmp "$seeds"/pcx "$seeds"/byte_reader "$seeds"/xml "$seeds"/native_model
+for target in tga bmp pcx byte_reader xml native_model 3ds md2 obj; do mkdir -p "$seeds/$target"; done
 source_image=(rose: -crop 13x7+20+20 +repage)
 convert "${source_image[@]}" -type TrueColor "$seeds"/tga/plain.tga
 convert "${source_image[@]}" -type TrueColor -compress RLE "$seeds"/tga/rle.tga
@@ -34,3 +34,8 @@ for target in xml native_model; do
   cp "$root/Data/KModel/plane_new.xml" "$seeds/$target/plane.xml"
   printf "$small" >"$seeds/$target/small.xml"
 done
+# Models: the engine test application's (written by the asset generator) and
+# a small OBJ with every corner form, a polygon and a negative index.
+cp "$root/Data/Models/crusader.3ds" "$seeds/3ds/crusader.3ds"
+cp "$root/Data/Models/MD2/tris.md2" "$seeds/md2/tris.md2"
+printf '# cube corner\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nf 1/1/1 2/2/1 3/3/1\nf 1//1 3//1 4//1\nf -4 -3 -2 -1\nv 0 0 1\nf 5 1 2\n' >"$seeds/obj/cube.obj"

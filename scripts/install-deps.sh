@@ -10,7 +10,7 @@ packages=(
   libx11-dev xvfb xauth xdotool x11-utils imagemagick
   libpng-dev libfreetype-dev fonts-dejavu-core
   libpugixml-dev
-  assimp-utils
+  assimp-utils libassimp-dev
 )
 missing=()
 for p in "${packages[@]}"; do

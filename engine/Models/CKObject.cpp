@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 
+#include "Models/BoxOutline.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
 #include "graphics/DefaultTexture.h"
@@ -35,18 +36,6 @@ void sendFace(const K3DModelObject& object, const K3DFace& face) {
 
 void setVector(GLhandleARB program, const char* name, const CVector3& v, float w) {
     glUniform4fARB(glGetUniformLocationARB(program, name), v.x, v.y, v.z, w);
-}
-
-void outlineBox(const CVector3& lo, const CVector3& hi) {
-    const CVector3 corners[8] = {{lo.x, lo.y, lo.z}, {hi.x, lo.y, lo.z}, {hi.x, hi.y, lo.z}, {lo.x, hi.y, lo.z},
-                                 {lo.x, lo.y, hi.z}, {hi.x, lo.y, hi.z}, {hi.x, hi.y, hi.z}, {lo.x, hi.y, hi.z}};
-    static const int kEdges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
-                                      {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
-    glBegin(GL_LINES);
-    for (const auto& edge : kEdges)
-        for (int end : edge)
-            glVertex3f(corners[end].x, corners[end].y, corners[end].z);
-    glEnd();
 }
 }  // namespace
 
@@ -124,42 +113,15 @@ void CKObject::drawBoundingBoxes() {
     glPushMatrix();
     applyTransform();
     glColor3f(1, 1, 1);
-    outlineBox(model.boundsMin, model.boundsMax);
+    BoxOutline::draw(model.boundsMin, model.boundsMax);
     for (const K3DModelObject& object : model.objects)
-        outlineBox(object.boundsMin, object.boundsMax);
+        BoxOutline::draw(object.boundsMin, object.boundsMax);
     glPopMatrix();
 }
 
 void CKObject::castShadow(const CVector3& light) { shadowVolume.buildNative(model, light, position); }
 
 void CKObject::drawShadowVolume() { shadowVolume.draw(); }
-
-void CKObject::drawShadowStencil() {
-    stencilPass([this] { drawShadowVolume(); });
-}
-
-void CKObject::setScale(float x, float y, float z) {
-    scale = {x, y, z};
-    updateBounds();
-}
-
-void CKObject::setRotation(float degrees) {
-    angle = degrees;
-    updateBounds();
-}
-
-float CKObject::getRotation() const { return angle; }
-
-void CKObject::setPosition(float x, float y, float z) {
-    position = {x, y, z};
-    updateBounds();
-}
-
-CVector3 CKObject::getPosition() const { return position; }
-
-CVector3 CKObject::getBoundingMin() const { return boundsMin; }
-
-CVector3 CKObject::getBoundingMax() const { return boundsMax; }
 
 std::uint64_t CKObject::getVertexCount() const { return model.totalVertices; }
 

@@ -2,14 +2,14 @@
 #include <cstdint>
 #include <string>
 
-#include "Models/CEntity.h"
+#include "Models/PlacedModel.h"
 #include "Models/loaders/CKObjectLoader.h"
 #include "scene3d/CShadowVolume.h"
 
 // A model in the engine's native XML format, drawn in immediate mode with
 // fixed-function texturing or with the built-in parallax program. Its
 // colour and height maps are loaded through the engine's image loader.
-class CKObject : public CEntity {
+class CKObject : public PlacedModel {
 public:
     CKObject();
     ~CKObject() override;
@@ -29,19 +29,14 @@ public:
     // Rebuilds the shadow volume of the first sub-object for a light at
     // light (placed by the model's position only).
     virtual void castShadow(const CVector3& light);
-    virtual void setScale(float x, float y, float z);
-    virtual void setRotation(float angle);
-    virtual float getRotation() const;
-    virtual void drawShadowVolume();
-    virtual void setPosition(float x, float y, float z);
-    virtual CVector3 getPosition() const;
-    virtual void drawShadowStencil();
-    virtual CVector3 getBoundingMin() const;
-    virtual CVector3 getBoundingMax() const;
+    void drawShadowVolume() override;
     // The sum of the declared vertex counts.
     virtual std::uint64_t getVertexCount() const;
 
     const K3DModel& getModel() const { return model; }
+
+protected:
+    void updateBounds() override;
 
 private:
     // Binds the face's colour map on unit 0 (or switches texturing off).
@@ -49,7 +44,6 @@ private:
     // The faces of every visible object; beforeFace runs ahead of each.
     template <typename BeforeFace>
     void drawFaces(bool textured, BeforeFace beforeFace);
-    void updateBounds();
 
     CKObjectLoader loader;
     K3DModel model;

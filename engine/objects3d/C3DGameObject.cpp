@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <exception>
 
+#include "Models/C3DSObject.h"
 #include "Models/CKObject.h"
+#include "Models/CMD2Object.h"
+#include "Models/CObj.h"
 #include "objects3d/GameModel.h"
 #include "runtime/EngineGlobals.h"
 #include "scene3d/CCamera.h"
@@ -33,13 +36,8 @@ bool C3DGameObject::adopt(Kind newKind, const std::string& path, Load load) {
     return true;
 }
 
-void C3DGameObject::refuse(const std::string& path, const char* format) {
-    std::printf("\nCould not load the model %s: this engine reads no %s models.\n", path.c_str(), format);
-}
-
-bool C3DGameObject::loadMD2(const std::string& modelPath, const std::string&) {
-    refuse(modelPath, "MD2");
-    return false;
+bool C3DGameObject::loadMD2(const std::string& modelPath, const std::string& skinPath) {
+    return adopt<CMD2Object>(MD2, modelPath, [&](CMD2Object& object) { return object.load(modelPath, skinPath); });
 }
 
 bool C3DGameObject::loadNative(const std::string& path) {
@@ -49,14 +47,13 @@ bool C3DGameObject::loadNative(const std::string& path) {
     });
 }
 
-bool C3DGameObject::load3DS(const std::string&, const std::string& file, int) {
-    refuse(file, "3DS");
-    return false;
+bool C3DGameObject::load3DS(const std::string& textureDirectory, const std::string& file, int swapYZ) {
+    return adopt<C3DSObject>(MODEL_3DS, file,
+                             [&](C3DSObject& object) { return object.load(file, textureDirectory, swapYZ != 0); });
 }
 
-bool C3DGameObject::loadOBJ(const std::string& file, const std::string&) {
-    refuse(file, "OBJ");
-    return false;
+bool C3DGameObject::loadOBJ(const std::string& file, const std::string& texture) {
+    return adopt<CObj>(OBJ, file, [&](CObj& object) { return object.load(file, texture); });
 }
 
 void C3DGameObject::render(bool textured) {

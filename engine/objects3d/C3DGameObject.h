@@ -60,7 +60,6 @@ private:
     // succeeds; the reason of a failure is printed.
     template <typename Model, typename Load>
     bool adopt(Kind newKind, const std::string& path, Load load);
-    void refuse(const std::string& path, const char* format);
 
     std::unique_ptr<GameModel> model;
     int kind = NATIVE;

@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -19,11 +20,13 @@
 #include "scene3d/CSkyDome.h"
 #include "support/ImageMagick.h"
 #include "support/ManualClock.h"
+#include "support/ModelFiles.h"
 #include "support/TestWindow.h"
 
 namespace {
 constexpr int kWidth = 320, kHeight = 240;
 const CVector3 kEye{0, 40, 30};
+const CVector3 kBlockMin{-2, 4, -2}, kBlockMax{2, 8, 2};
 
 // A native model of axis-aligned boxes, each face a quad facing outwards.
 std::string boxModel(const std::string& name, const CVector3& lo, const CVector3& hi) {
@@ -63,10 +66,6 @@ protected:
         auto ground = std::make_unique<C3DGameObject>();
         ASSERT_TRUE(ground->loadNative(boxModel("ground", {-20, -1, -20}, {20, 0, 20})));
         objects.addObject(std::move(ground));
-        auto block = std::make_unique<C3DGameObject>();
-        ASSERT_TRUE(block->loadNative(boxModel("block", {-2, 4, -2}, {2, 8, 2})));
-        block->setCastsShadow(true);
-        objects.addObject(std::move(block));
         testing::internal::GetCapturedStdout();
         EngineGlobals::graphicsCore->setShadowsEnabled(true);
         EngineGlobals::camera->positionCamera(kEye.x, kEye.y, kEye.z, 0, 0, 0, 0, 1, 0);
@@ -74,6 +73,21 @@ protected:
     void TearDown() override {
         EXPECT_EQ(TestWindow::takeGlError(), static_cast<GLenum>(GL_NO_ERROR));
         engine.reset();
+    }
+    // The block that casts the shadow, loaded by load.
+    C3DGameObject* addBlock(const std::function<bool(C3DGameObject&)>& load) {
+        auto block = std::make_unique<C3DGameObject>();
+        testing::internal::CaptureStdout();
+        const bool loaded = load(*block);
+        testing::internal::GetCapturedStdout();
+        EXPECT_TRUE(loaded);
+        block->setCastsShadow(true);
+        C3DGameObject* held = block.get();
+        EngineGlobals::gameObjectManager->addObject(std::move(block));
+        return held;
+    }
+    void addNativeBlock() {
+        addBlock([](C3DGameObject& block) { return block.loadNative(boxModel("block", kBlockMin, kBlockMax)); });
     }
 
     void frame() {
@@ -104,6 +118,7 @@ protected:
 }  // namespace
 
 TEST_F(ShadowScene, StencilVolumesDarkenTheGroundBehindTheBlock) {
+    addNativeBlock();
     EngineGlobals::graphicsCore->setShadowType(SHADOW_VOLUMES);
     frame();
     const int lit = brightness(-12, 5), shadowed = brightness(7, 0);
@@ -112,6 +127,7 @@ TEST_F(ShadowScene, StencilVolumesDarkenTheGroundBehindTheBlock) {
 }
 
 TEST_F(ShadowScene, ShadowMapDarkensTheGroundBehindTheBlock) {
+    addNativeBlock();
     EngineGlobals::graphicsCore->setShadowType(SHADOW_MAPPING);
     frame();
     // The light's strong ambient part still reaches the shadow.
@@ -119,6 +135,26 @@ TEST_F(ShadowScene, ShadowMapDarkensTheGroundBehindTheBlock) {
     EXPECT_GT(lit, 200);
     EXPECT_LT(shadowed, lit - 100) << "lit " << lit << ", shadowed " << shadowed;
     EXPECT_EQ(EngineGlobals::gameObjectManager->getTotalVertexCount(), 16u);
+}
+
+TEST_F(ShadowScene, EveryModelFormatCastsAStencilVolume) {
+    EngineGlobals::graphicsCore->setShadowType(SHADOW_VOLUMES);
+    const std::string obj = ModelFiles::writeText("block.obj", ModelFiles::objBox(kBlockMin, kBlockMax));
+    const std::string model3ds = ImageMagick::writeFile("block.3ds", ModelFiles::box3ds(kBlockMin, kBlockMax));
+    const std::string md2 = ImageMagick::writeFile("block.md2", ModelFiles::boxMd2(kBlockMin, kBlockMax));
+    const std::pair<const char*, std::function<bool(C3DGameObject&)>> formats[] = {
+        {"OBJ", [&](C3DGameObject& block) { return block.loadOBJ(obj, ""); }},
+        {"3DS", [&](C3DGameObject& block) { return block.load3DS("", model3ds, 0); }},
+        {"MD2", [&](C3DGameObject& block) { return block.loadMD2(md2, ""); }}};
+    for (const auto& [format, load] : formats) {
+        C3DGameObject* block = addBlock(load);
+        frame();
+        frame();  // an animated model's volume is built from its second frame on
+        const int lit = brightness(-12, 5), shadowed = brightness(7, 0);
+        EXPECT_GT(lit, 200) << format;
+        EXPECT_LT(shadowed, lit * 3 / 4) << format << ": lit " << lit << ", shadowed " << shadowed;
+        block->setEnabled(false);
+    }
 }
 
 TEST(SkyDome, DomeBuiltFromItsStepsAndTurnedByTheFrameTime) {

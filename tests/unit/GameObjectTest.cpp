@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 
 #include "objects3d/C3DGameObject.h"
 #include "objects3d/C3DGameObjectManager.h"
@@ -34,26 +35,25 @@ TEST(GameObject3D, FailedLoadsLeaveTheObjectEmpty) {
         EXPECT_FALSE(object.isVisible());
         object.castShadow();  // nothing to build
     }
-    C3DGameObject md2;
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(md2.loadMD2("Data/Models/MD2/tris.md2", "skin.bmp"));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Could not load the model"), std::string::npos);
 }
 
-TEST(GameObject3DManager, CountsTheVerticesOfWhatItHolds) {
-    const std::string model =
-        writeFile("three.xml", R"(<m name="m" numsubobjects="1" nummaterials="0" numofparallaxmap="0">
-<d><object name="o" numvertices="3" numfaces="0"><position x="0" y="0" z="0"/><orientation angle="0" x="0" y="1" z="0"/>
-<vertex x="0" y="0" z="0"/><vertex x="1" y="0" z="0"/><vertex x="0" y="1" z="0"/></object></d></m>)");
-    C3DGameObjectManager manager;
-    testing::internal::CaptureStdout();
-    for (int i = 0; i < 2; ++i) {
-        auto object = std::make_unique<C3DGameObject>();
-        EXPECT_TRUE(object->loadNative(model));
-        manager.addObject(std::move(object));
-    }
-    manager.addObject(std::make_unique<C3DGameObject>());  // empty
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(manager.getTotalVertexCount(), 6u);
-    EXPECT_EQ(manager.getObjectCount(), 3u);
+// The other formats fail alike on a missing or a damaged file.
+TEST(GameObject3D, FailedFormatLoadsLeaveTheObjectEmpty) {
+    const std::string damaged = writeFile("damaged.bin", std::string("MM\xFF\0\0\0IDP2\x08", 11));
+    const std::string badFace = writeFile("bad-face.obj", "v 0 0 0\nf 1 2 3\n");
+    const std::string missing = ImageMagick::tempDir() + "/missing";
+    using Load = std::function<bool(C3DGameObject&, const std::string&)>;
+    const std::pair<Load, std::string> loads[] = {
+        {[](C3DGameObject& o, const std::string& path) { return o.loadMD2(path, "skin.bmp"); }, damaged},
+        {[](C3DGameObject& o, const std::string& path) { return o.load3DS("Data/", path, 1); }, damaged},
+        {[](C3DGameObject& o, const std::string& path) { return o.loadOBJ(path, "skin.bmp"); }, badFace}};
+    for (const auto& [load, bad] : loads)
+        for (const std::string& path : {bad, missing}) {
+            C3DGameObject object;
+            testing::internal::CaptureStdout();
+            EXPECT_FALSE(load(object, path));
+            const std::string console = testing::internal::GetCapturedStdout();
+            EXPECT_NE(console.find("\nCould not load the model " + path + ".\n"), std::string::npos) << console;
+            EXPECT_TRUE(object.isEmpty());
+        }
 }

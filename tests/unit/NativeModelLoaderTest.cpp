@@ -111,7 +111,7 @@ TEST(NativeModelLoader, ReadsMaterialsMapsAndObjects) {
 // Over the first face u grows along +x and v along -z; the engine's
 // binormal points the way v falls (the parallax program expects that).
 TEST(NativeModelLoader, TangentSpaceFollowsTheTextureAxes) {
-    const K3DFace& face = load(kModel).model.objects[0].faces[0];
+    const K3DFace face = load(kModel).model.objects[0].faces[0];
     expectVector(face.tangent, 1, 0, 0);
     expectVector(face.binormal, 0, 0, 1);
 }
