@@ -142,6 +142,7 @@ TEST(Model3dsLoader, JpegTexturesAreLoadedAsTga) {
     EXPECT_EQ(CLoad3DS::texturePath("", "a.jpeg"), "a.tga");
     EXPECT_EQ(CLoad3DS::texturePath("m/", "b.Jpeg"), "m/b.tga");
     EXPECT_EQ(CLoad3DS::texturePath("m/", "c.bmp"), "m/c.bmp");
+    EXPECT_EQ(CLoad3DS::texturePath("Data/Models", "STONE.JPG"), "Data/Models/STONE.tga");
 }
 
 // Every damaged file is refused with a message, never read past its end.

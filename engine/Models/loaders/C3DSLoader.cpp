@@ -367,7 +367,10 @@ void CLoad3DS::computeBoundingBoxes(tMeshModel& model) { MeshSteps::computeBound
 void CLoad3DS::computeCenterAndRadius(tMeshModel& model) { MeshSteps::computeCenterAndRadius(model); }
 
 std::string CLoad3DS::texturePath(const std::string& directory, const std::string& file) {
-    std::string path = directory + file;
+    // A directory named without its closing "/" (as the engine test
+    // application names "Data/Models") still holds the file.
+    const bool needsSlash = !directory.empty() && directory.back() != '/';
+    std::string path = directory + (needsSlash ? "/" : "") + file;
     std::string lower = path;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     if (const std::size_t at = lower.find(".jpg"); at != std::string::npos)

@@ -55,8 +55,9 @@ public:
     // import on a file already in memory; name is used in messages.
     bool importBytes(const std::uint8_t* data, std::size_t size, const std::string& name, bool swapYZ,
                      tMeshModel& model);
-    // The file a material's texture is loaded from: directory + file, with
-    // ".jpg" or ".jpeg" (in any case) turned into ".tga".
+    // The file a material's texture is loaded from: the file in the
+    // directory (a "/" goes between them unless the directory ends in one),
+    // with ".jpg" or ".jpeg" (in any case) turned into ".tga".
     static std::string texturePath(const std::string& directory, const std::string& file);
 
 private:
