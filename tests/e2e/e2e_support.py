@@ -96,6 +96,13 @@ class XServer:
         subprocess.run([os.path.join(bin_dir(), "send_close_request"), window],
                        env=self.env(), check=True)
 
+    def window_box(self, window):
+        """The window's x, y, width and height on the screen."""
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env(),
+                               check=True, capture_output=True, text=True).stdout
+        fields = dict(line.split("=", 1) for line in shell.split())
+        return tuple(int(fields[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+
     def screenshot(self, path=None):
         """Grabs the whole screen; returns an Image."""
         path = path or tempfile.mktemp(suffix=".png")
@@ -131,6 +138,18 @@ class Image:
 
     def region(self, x0, y0, x1, y1):
         return [self.pixel(x, y) for y in range(y0, y1) for x in range(x0, x1)]
+
+
+def keep_screenshot(image, name, box=None):
+    """Copies a screenshot to $KAVOR_SCREENSHOT_DIR/<name>.png, cut to box (x, y,
+    width, height) when given: the documentation's pictures, taken by
+    scripts/take-screenshots.sh. Nothing is kept while the variable is unset."""
+    directory = os.environ.get("KAVOR_SCREENSHOT_DIR")
+    if not directory:
+        return
+    os.makedirs(directory, exist_ok=True)
+    crop = ["-crop", "{2}x{3}+{0}+{1}".format(*box), "+repage"] if box else []
+    subprocess.run(["convert", image.path, *crop, os.path.join(directory, name + ".png")], check=True)
 
 
 class App:

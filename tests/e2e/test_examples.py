@@ -3,7 +3,7 @@ with Escape (run from the repository root, as their comments say)."""
 import os
 import time
 
-from e2e_support import App, XServer, bin_dir, run_tests
+from e2e_support import App, XServer, bin_dir, keep_screenshot, run_tests
 
 
 def example(name):
@@ -40,6 +40,7 @@ def test_sprites_and_text():
         assert count(shot, (200, 40, 400, 56), yellow_title) > 50, "no title text"
         # The sprite's first frame: the power button's dark plate.
         assert shot.pixel(300, 310)[2] > shot.pixel(300, 310)[0], "no sprite"
+        keep_screenshot(shot, "example-sprites-and-text")
         quit_with_escape(x, app)
 
 
@@ -50,6 +51,7 @@ def test_gui_window():
         wait_for(x, lambda s: count(s, (140, 140, 290, 200), lambda p: p[0] > 200 and p[1] > 120) > 1000)
         x.xdotool("mousemove", 200, 170)
         time.sleep(0.3)
+        keep_screenshot(x.screenshot(), "example-gui-window")
         x.xdotool("click", 1)
         deadline = time.time() + 10
         while "Clicked control 1" not in app.output() and time.time() < deadline:

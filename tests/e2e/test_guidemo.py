@@ -4,7 +4,7 @@ screenshots."""
 import os
 import time
 
-from e2e_support import App, XServer, bin_dir, check_stages, run_tests
+from e2e_support import App, XServer, bin_dir, check_stages, keep_screenshot, run_tests
 
 GUIDEMO = os.path.join(bin_dir(), "kavor-guidemo")
 ROOT = os.getcwd()
@@ -38,7 +38,9 @@ def test_a_clicked_button_prints_its_number_and_quit_ends_the_demo():
     with XServer() as x:
         app = start(x)
         power = (WINDOW[0] + 250 + 75, WINDOW[1] + 150 + 30)
-        act(x, ("mousemove", *power), ("click", 1), ("mousemove", 600, 700))
+        act(x, ("mousemove", *power), ("click", 1))
+        keep_screenshot(x.screenshot(), "gui-demo")
+        act(x, ("mousemove", 600, 700))
         show_bar = (WINDOW[0] + 250 + 12, WINDOW[1] + 60 + 12)
         act(x, ("mousemove", *show_bar), ("click", 1))
         quit_button = (WINDOW[0] + 40 + 75, WINDOW[1] + 275 + 30)

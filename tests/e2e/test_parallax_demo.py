@@ -4,7 +4,7 @@ import shutil
 import tempfile
 import time
 
-from e2e_support import App, XServer, bin_dir, run_tests
+from e2e_support import App, XServer, bin_dir, keep_screenshot, run_tests
 
 KAVOR = os.path.join(bin_dir(), "kavor")
 ROOT = os.getcwd()
@@ -57,6 +57,7 @@ def test_first_screen_shows_landscape_title_help_logo_and_pointer():
         time.sleep(0.5)
         without_pointer = x.screenshot()
         quit_with_escape(x, app)
+    keep_screenshot(with_pointer, "parallax-demo")
     shot = with_pointer
     assert count(shot, LANDSCAPE, lambda r, g, b: g > r and g > b) > 0.5 * 760 * 80, "no green landscape"
     assert count(shot, (400, 5, 700, 26), lambda r, g, b: r > 200 and 140 < g < 230 and b < 90) > 80, \

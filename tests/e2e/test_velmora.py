@@ -4,7 +4,7 @@ import os
 import tempfile
 import time
 
-from e2e_support import App, XServer, bin_dir, check_stages, run_tests
+from e2e_support import App, XServer, bin_dir, check_stages, keep_screenshot, run_tests
 
 GAME = os.path.join(bin_dir(), "kavor-velmora")
 ROOT = os.getcwd()
@@ -91,6 +91,7 @@ def test_closing_a_box_on_the_left_edge_claims_it():
                 assert field.at(px, py) == COLUMN_PAIR, ((px, py), field.at(px, py))
         for outside in ((corner + 10, middle[1]), (middle[0], top + 10), (middle[0], 290)):
             assert field.at(*outside) == FREE, (outside, field.at(*outside))
+        keep_screenshot(field.image, "velmora", x.window_box(x.wait_for_window("Kavor Engine")))
 
         x.xdotool("key", "Escape")
         assert app.wait() == 0
