@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """kavor-inspect end to end: for every TGA, BMP and PCX variant ImageMagick
-writes, the inspector's --dump equals ImageMagick's own PPM of the file; its
-JSON line, exit codes and messages hold."""
+writes, the inspector's --dump equals ImageMagick's own PPM of the file; the
+models the applications load, and one assimp wrote, report their counts and
+boxes; its JSON line, exit codes and messages hold."""
 import argparse
 import json
 import os
@@ -83,6 +84,46 @@ def check_failures(binary, tmp):
         check("failures", run(binary, *args).returncode == 2, f"usage {args}")
 
 
+def inspect_json(binary, path, case):
+    result = run(binary, path)
+    lines = result.stdout.decode().splitlines()
+    check(case, result.returncode == 0 and len(lines) == 1, f"{path}: {result}")
+    return json.loads(lines[0]) if result.returncode == 0 and len(lines) == 1 else {}
+
+
+def check_models(binary, tmp):
+    plane = inspect_json(binary, "Data/KModel/plane_new.xml", "models")
+    check("models", plane.get("format") == "native" and plane.get("faces") == 576 and
+          plane.get("vertexCount") == 625 and plane.get("boundsMin") == [-300, 0, -300], f"plane {plane}")
+    statue = inspect_json(binary, "Data/Models/crusader.3ds", "models")
+    check("models", statue.get("objects") == 10 and statue.get("faces") == 2420 and statue.get("materials") == 10 and
+          statue.get("vertexCount") == 3 * 2420, f"3DS {statue}")
+    goblin = inspect_json(binary, "Data/Models/MD2/tris.md2", "models")
+    names = [(a["name"], a["start"], a["end"]) for a in goblin.get("animations", [])]
+    check("models", goblin.get("frames") == 54 and goblin.get("faces") == 1476 and
+          names == [("stand", 0, 40), ("run", 40, 46), ("wave", 46, 53)], f"MD2 {goblin}")
+    # An OBJ written by assimp: its faces are the statue's, as assimp counts them.
+    exported = os.path.join(tmp, "statue.obj")
+    subprocess.run(["assimp", "export", "Data/Models/crusader.3ds", exported], check=True, capture_output=True)
+    info = subprocess.run(["assimp", "info", exported], check=True, capture_output=True, text=True).stdout
+    faces = int(re.search(r"Faces:\s+(\d+)", info).group(1))
+    statue_obj = inspect_json(binary, exported, "models")
+    check("models", statue_obj.get("faces") == faces and statue_obj.get("vertexCount") == 3 * faces,
+          f"OBJ {statue_obj} against assimp's {faces} faces")
+    broken = os.path.join(tmp, "broken.xml")
+    with open(broken, "w") as f:
+        f.write('<model name="m">\n<data></model>')
+    result = run(binary, broken)
+    check("models", result.returncode == 1 and result.stdout == b"" and
+          "(Line 1)</data> or opening tag expected." in result.stderr.decode(), f"broken XML {result}")
+    empty = os.path.join(tmp, "points.obj")
+    with open(empty, "w") as f:
+        f.write("v 0 0 0\nv 1 0 0\n")
+    result = run(binary, empty)
+    check("models", result.returncode == 1 and result.stderr.decode().strip().endswith("holds no face"),
+          f"point cloud {result}")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--bin-dir", required=True)
@@ -91,7 +132,8 @@ def main():
         for variant in VARIANTS:
             check_variant(binary, tmp, *variant)
         check_failures(binary, tmp)
-    total = len(VARIANTS) + 1
+        check_models(binary, tmp)
+    total = len(VARIANTS) + 2
     print(f"{total - len(failed)} passed, {len(failed)} failed")
     return 1 if failed else 0
 

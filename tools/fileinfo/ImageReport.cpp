@@ -14,16 +14,6 @@
 #include "bytes/TgaDecoder.h"
 
 namespace {
-// Messages of the engine's readers may start or end with line breaks; the
-// inspector reports them on one line.
-std::string oneLine(std::string text) {
-    for (char& c : text)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
 
 // The value of the pixel of bytes bytes at p, in the surface's byte order.
 Uint32 pixelValue(const Uint8* p, int bytes) {

@@ -1,8 +1,8 @@
 // kavor-inspect [--dump OUT] FILE
-// Prints one JSON line describing what the engine's readers make of FILE and
-// optionally dumps the decoded content (images: binary P6 PPM, top row
-// first). Exit status: 0 success, 1 unreadable file or reader failure,
-// 2 wrong usage.
+// Prints one JSON line describing what the engine's readers make of FILE (an
+// image or a model) and optionally dumps a decoded image (binary P6 PPM, top
+// row first). Exit status: 0 success, 1 unreadable file, reader failure or a
+// model without faces, 2 wrong usage.
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ImageReport.h"
+#include "ModelReport.h"
 
 namespace {
 using Reader = std::unique_ptr<FileReport> (*)(const std::string& path, std::string& error);
@@ -21,9 +22,9 @@ struct Kind {
 
 // File kinds by extension; anything else goes to SDL_image.
 const Kind kKinds[] = {
-    {".tga", &ImageReport::tga},
-    {".bmp", &ImageReport::bmp},
-    {".pcx", &ImageReport::pcx},
+    {".tga", &ImageReport::tga},    {".bmp", &ImageReport::bmp},     {".pcx", &ImageReport::pcx},
+    {".xml", &ModelReport::native}, {".3ds", &ModelReport::threeDS}, {".md2", &ModelReport::md2},
+    {".obj", &ModelReport::obj},
 };
 
 std::string lowerExtension(const std::string& path) {
