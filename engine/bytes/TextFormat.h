@@ -4,9 +4,9 @@
 
 // Lets GCC and Clang check printf-style arguments; other compilers skip it.
 #if defined(__GNUC__)
-#define KAVOR_PRINTF_FORMAT(format, arguments) __attribute__((format(printf, format, arguments)))
+#define KAVOR_PRINTF_FORMAT(formatIndex, firstArgument) __attribute__((format(printf, formatIndex, firstArgument)))
 #else
-#define KAVOR_PRINTF_FORMAT(format, arguments)
+#define KAVOR_PRINTF_FORMAT(formatIndex, firstArgument)
 #endif
 
 // printf-style formatting into a std::string of any length.
