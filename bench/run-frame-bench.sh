@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Renders a fixed number of parallax-demo frames on a virtual X server twice:
-# once normally, once with Mesa's no-op driver mode, which accepts every
-# OpenGL call but draws nothing. The second run leaves the engine's own work
-# (plus the driver's thin API layer); the ratio of the two is the engine's
-# share of a frame.
+# Renders a fixed number of frames of an application on a virtual X server
+# twice: once normally, once with Mesa's no-op driver mode, which accepts
+# every OpenGL call but draws nothing. The second run leaves the engine's own
+# work (plus the driver's thin API layer); the ratio of the two is the
+# engine's share of a frame.
+#   bench/run-frame-bench.sh [ParallaxFrameBench (default) | EngineTestFrameBench | GuiFrameBench]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source bench/virtual-display.sh 1024x768
-bench=build/bin/ParallaxFrameBench
+bench=build/bin/${1:-ParallaxFrameBench}
 echo "== full frames (Mesa llvmpipe) =="
 "$bench" --benchmark_counters_tabular=true 2>/dev/null | grep -E "BM_|Benchmark"
 echo "== the same frames with drawing discarded (GALLIUM_NOOP=1) =="

@@ -5,6 +5,7 @@
 
 #include "Basic/CVector2.h"
 #include "Basic/CVector3.h"
+#include "bytes/TextFormat.h"
 #include "graphics/ImageData.h"
 
 // The engine's toolbox: the frame clock and frame-rate counter behind
@@ -16,7 +17,7 @@ public:
     virtual ~CUtils() = default;
 
     // printf-style formatting into a string of any length.
-    virtual std::string format(const char* fmt, ...) const __attribute__((format(printf, 2, 3)));
+    virtual std::string format(const char* fmt, ...) const KAVOR_PRINTF_FORMAT(2, 3);
 
     // Advances the frame clock; called once per frame. Once more than a
     // second has passed since the last refresh, the frame rate, its text and

@@ -44,6 +44,17 @@ def test_sprites_and_text():
         quit_with_escape(x, app)
 
 
+def test_lit_model():
+    with XServer(800, 600) as x:
+        app = App(x, example("lit-model"))
+        x.wait_for_window("Kavor Engine")
+        green = lambda p: p[1] > 60 and p[1] > p[0] + 15 and p[1] > p[2] + 30
+        character = (340, 180, 480, 420)
+        shot = wait_for(x, lambda s: count(s, character, green) > 500)
+        assert count(shot, character, green) > 500, "no character"
+        quit_with_escape(x, app)
+
+
 def test_gui_window():
     with XServer(800, 600) as x:
         app = App(x, example("gui-window"))
@@ -60,4 +71,4 @@ def test_gui_window():
         quit_with_escape(x, app)
 
 
-run_tests([test_sprites_and_text, test_gui_window])
+run_tests([test_sprites_and_text, test_lit_model, test_gui_window])

@@ -29,7 +29,7 @@ struct LineKinds {
             std::uint64_t word;
             std::memcpy(&word, t + i, sizeof word);
             for (std::uint64_t feeds = lineFeeds(word); feeds != 0; feeds &= feeds - 1) {
-                const std::size_t next = i + static_cast<std::size_t>(__builtin_ctzll(feeds)) / 8 + 1;
+                const std::size_t next = i + lowestByteSet(feeds) + 1;
                 lineAt(t + next, n - next);
             }
         }
@@ -43,6 +43,17 @@ private:
         faces += room > 0 && line[0] == 'f';
         positions += room > 1 && line[0] == 'v' && line[1] == ' ';
         coordinates += room > 1 && line[0] == 'v' && line[1] == 't';
+    }
+    // The index of the lowest byte of bits whose high bit is set.
+    static std::size_t lowestByteSet(std::uint64_t bits) {
+#if defined(__GNUC__)
+        return static_cast<std::size_t>(__builtin_ctzll(bits)) / 8;
+#else
+        std::size_t byte = 0;
+        for (; (bits & 0x80) == 0; bits >>= 8)
+            ++byte;
+        return byte;
+#endif
     }
     // The high bit of every byte of word that is a line feed.
     static std::uint64_t lineFeeds(std::uint64_t word) {
