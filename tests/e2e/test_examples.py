@@ -52,6 +52,7 @@ def test_lit_model():
         character = (340, 180, 480, 420)
         shot = wait_for(x, lambda s: count(s, character, green) > 500)
         assert count(shot, character, green) > 500, "no character"
+        keep_screenshot(shot, "example-lit-model")
         quit_with_escape(x, app)
 
 
