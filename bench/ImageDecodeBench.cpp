@@ -16,11 +16,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "ImageSamples.h"
+#include "TimesReporter.h"
 #include "bytes/ByteReader.h"
 #include "graphics/SurfacePixels.h"
 
@@ -81,32 +81,21 @@ void BM_SdlImage(benchmark::State& state, const Sample* s, bool toRgb) {
     state.SetBytesProcessed(state.iterations() * 4096 * 4096);
 }
 
-// Console output plus a closing table of engine / SDL_image time ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (!run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\nengine / SDL_image CPU time (below 1: engine faster)\n");
-        std::printf("  %-10s %12s %16s\n", "file", "decode", "decode + to RGB");
-        for (const Sample& s : gSamples)
-            std::printf("  %-10s %12.2f %16.2f\n", s.file->name, ratio("BM_Engine/", "BM_SdlImage/", s),
-                        ratio("BM_EngineRgb/", "BM_SdlImageRgb/", s));
-    }
-    double ratio(const std::string& ours, const std::string& peer, const Sample& s) const {
-        const auto engine = times_.find(ours + s.file->name);
-        const auto other = times_.find(peer + s.file->name);
-        return engine != times_.end() && other != times_.end() ? engine->second / other->second : 0.0;
-    }
+double ratio(const TimesReporter::Times& times, const std::string& ours, const std::string& peer,
+             const Sample& s) {
+    const auto engine = times.find(ours + s.file->name);
+    const auto other = times.find(peer + s.file->name);
+    return engine != times.end() && other != times.end() ? engine->second / other->second : 0.0;
+}
 
-private:
-    std::map<std::string, double> times_;
-};
+// The closing table of engine / SDL_image time ratios.
+void printRatios(const TimesReporter::Times& times) {
+    std::printf("\nengine / SDL_image CPU time (below 1: engine faster)\n");
+    std::printf("  %-10s %12s %16s\n", "file", "decode", "decode + to RGB");
+    for (const Sample& s : gSamples)
+        std::printf("  %-10s %12.2f %16.2f\n", s.file->name, ratio(times, "BM_Engine/", "BM_SdlImage/", s),
+                    ratio(times, "BM_EngineRgb/", "BM_SdlImageRgb/", s));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,7 +115,7 @@ int main(int argc, char** argv) {
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimesReporter reporter(printRatios);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

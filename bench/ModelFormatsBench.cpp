@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 #include <string>
 
 #include "Models/loaders/C3DSLoader.h"
@@ -25,6 +24,7 @@
 #include "Models/loaders/CObjLoader.h"
 #include "support/ImageMagick.h"
 #include "support/ModelFiles.h"
+#include "TimesReporter.h"
 
 namespace {
 struct ModelFile {
@@ -180,32 +180,18 @@ void measure(benchmark::State& state, const ModelFile& file, const std::function
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(file.megabytes * 1e6));
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    explicit RatioReporter(const std::vector<ModelFile>& files) : files_(files) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        // With repetitions, the median stands for the file.
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                times_[run.run_name.str()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-24s %9s %12s %12s %16s\n", "file", "MB", "engine MB/s", "assimp MB/s", "engine / assimp");
-        for (const ModelFile& file : files_)
-            for (const char* peer : {"assimp/", "assimp-frames/"}) {
-                const double engine = times_["engine/" + file.name], other = times_[peer + file.name];
-                if (engine > 0 && other > 0)
-                    std::printf("%-24s %9.3f %12.1f %12.1f %16.3f  %s\n", file.name.c_str(), file.megabytes,
-                                file.megabytes / (engine / 1e3), file.megabytes / (other / 1e3), engine / other, peer);
-            }
-    }
-
-private:
-    std::vector<ModelFile> files_;
-    std::map<std::string, double> times_;
-};
+// With repetitions, the median stands for the file.
+void printRatios(const std::vector<ModelFile>& files, const TimesReporter::Times& times) {
+    std::printf("\n%-24s %9s %12s %12s %16s\n", "file", "MB", "engine MB/s", "assimp MB/s", "engine / assimp");
+    for (const ModelFile& file : files)
+        for (const char* peer : {"assimp/", "assimp-frames/"}) {
+            const auto engine = times.find("engine/" + file.name), other = times.find(peer + file.name);
+            if (engine != times.end() && other != times.end())
+                std::printf("%-24s %9.3f %12.1f %12.1f %16.3f  %s\n", file.name.c_str(), file.megabytes,
+                            file.megabytes / (engine->second / 1e3), file.megabytes / (other->second / 1e3),
+                            engine->second / other->second, peer);
+        }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,7 +206,7 @@ int main(int argc, char** argv) {
                 ->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter(files);
+    TimesReporter reporter([&files](const TimesReporter::Times& times) { printRatios(files, times); });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
 }

@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "Models/loaders/CKObjectLoader.h"
+#include "TimesReporter.h"
 #include "bytes/TextNumbers.h"
 
 namespace {
@@ -110,30 +110,21 @@ void BM_Pugixml(benchmark::State& state) {
 }
 BENCHMARK(BM_Pugixml)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double engine = times_["BM_EngineLoader"], peer = times_["BM_Pugixml"];
-        std::printf("\n%.1f MB file: engine %.0f MB/s, pugixml %.0f MB/s, engine / pugixml time %.2f\n", gMegabytes,
-                    gMegabytes / (engine / 1e3), gMegabytes / (peer / 1e3), engine / peer);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
+// Ratio and MB/s of both once the runs are done.
+void printRatio(const TimesReporter::Times& times) {
+    if (!times.count("BM_EngineLoader") || !times.count("BM_Pugixml"))
+        return;
+    const double engine = times.at("BM_EngineLoader"), peer = times.at("BM_Pugixml");
+    std::printf("\n%.1f MB file: engine %.0f MB/s, pugixml %.0f MB/s, engine / pugixml time %.2f\n", gMegabytes,
+                gMegabytes / (engine / 1e3), gMegabytes / (peer / 1e3), engine / peer);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     gPath = writeModel();
     gMegabytes = static_cast<double>(std::filesystem::file_size(gPath)) / 1e6;
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimesReporter reporter(printRatio);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::filesystem::remove(gPath);
     return 0;
