@@ -11,13 +11,12 @@
 #include <GL/glew.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 #include <new>
 
 #include "EngineTestApp/EngineTestApp.h"
+#include "FrameMeasure.h"
 #include "graphics/CGraphicsCore.h"
 #include "objects3d/C3DGameObjectManager.h"
 #include "runtime/EngineGlobals.h"
@@ -26,44 +25,22 @@
 namespace {
 std::atomic<long> gAllocations{0};
 
-double threadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
-}
+long allocations() { return gAllocations.load(); }
 
 EngineTestApp& app() {
     static std::unique_ptr<EngineTestApp> created = [] {
         auto made = std::make_unique<EngineTestApp>();
-        if (!made->init()) {
-            std::fprintf(stderr, "no window: run this on an X display\n");
-            std::exit(1);
-        }
+        FrameMeasure::requireWindow(made->init());
         return made;
     }();
     return *created;
 }
 
-// Runs frame() warm-up times, then once per iteration; reports frames per
-// second, main-thread CPU per frame and allocations per frame.
-template <typename Frame>
-void measure(benchmark::State& state, Frame frame) {
-    for (int warmUp = 0; warmUp < 30; ++warmUp)
-        frame();
-    const long allocationsBefore = gAllocations.load();
-    const double cpuStart = threadCpuSeconds();
-    for (auto _ : state)
-        frame();
-    const double frames = static_cast<double>(state.iterations());
-    state.counters["fps"] = benchmark::Counter(frames, benchmark::Counter::kIsRate);
-    state.counters["main_thread_cpu_ms"] = (threadCpuSeconds() - cpuStart) / frames * 1e3;
-    state.counters["allocations_per_frame"] = static_cast<double>(gAllocations.load() - allocationsBefore) / frames;
-}
-
 void BM_EngineTestFrame(benchmark::State& state) {
     EngineTestApp& scene = app();
     EngineGlobals::graphicsCore->setShadowType(SHADOW_MAPPING);
-    measure(state, [&] { scene.render(); });
+    FrameMeasure::measure(
+        state, 30, [&] { scene.render(); }, allocations);
 }
 BENCHMARK(BM_EngineTestFrame)->Iterations(300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -72,12 +49,15 @@ BENCHMARK(BM_EngineTestFrame)->Iterations(300)->Unit(benchmark::kMillisecond)->U
 void BM_ObjectsWithShadowVolumes(benchmark::State& state) {
     app();
     EngineGlobals::graphicsCore->setShadowType(SHADOW_VOLUMES);
-    measure(state, [] {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        glLoadIdentity();
-        EngineGlobals::camera->look();
-        EngineGlobals::gameObjectManager->render();
-    });
+    FrameMeasure::measure(
+        state, 30,
+        [] {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            glLoadIdentity();
+            EngineGlobals::camera->look();
+            EngineGlobals::gameObjectManager->render();
+        },
+        allocations);
     EngineGlobals::graphicsCore->setShadowType(SHADOW_MAPPING);
 }
 BENCHMARK(BM_ObjectsWithShadowVolumes)->Iterations(300)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -90,7 +70,11 @@ void* operator new(std::size_t size) {
         return p;
     throw std::bad_alloc();
 }
+// GCC takes the replaced pair for a mismatch of new and free.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#pragma GCC diagnostic pop
 
 BENCHMARK_MAIN();

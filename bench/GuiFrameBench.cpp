@@ -7,10 +7,9 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-#include <ctime>
 #include <memory>
 
+#include "FrameMeasure.h"
 #include "GUI/CStaticText.h"
 #include "GUI/CWindow.h"
 #include "GUI/CWindowManager.h"
@@ -18,21 +17,12 @@
 #include "runtime/EngineGlobals.h"
 
 namespace {
-double threadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
-}
-
 struct Scene {
     Engine engine;
     std::unique_ptr<CWindow> window;
 
     Scene() {
-        if (!engine.createWindow(1024, 768, 32, false, true)) {
-            std::fprintf(stderr, "no window: run this on an X display\n");
-            std::exit(1);
-        }
+        FrameMeasure::requireWindow(engine.createWindow(1024, 768, 32, false, true));
         window = std::make_unique<CWindow>(112, 170, 912, 610, "Data/Main2.png", false, 1.0f, 15, 111, true);
         for (const char* caption : {"Start", "Options", "Credits", "Quit"})
             window->addButton(std::string("Data/MainMenuSample/") + caption, 2, 40, 50, 1);
@@ -52,16 +42,10 @@ Scene& scene() {
 void frames(benchmark::State& state, bool windowShown) {
     Scene& s = scene();
     s.window->setVisible(windowShown);
-    for (int warmUp = 0; warmUp < 20; ++warmUp)
-        s.engine.render();
-    const double cpuStart = threadCpuSeconds();
-    for (auto _ : state) {
+    FrameMeasure::measure(state, 20, [&] {
         s.engine.render();
         SDL_GL_SwapBuffers();
-    }
-    const double cpuPerFrame = (threadCpuSeconds() - cpuStart) / static_cast<double>(state.iterations());
-    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    state.counters["main_thread_cpu_ms"] = cpuPerFrame * 1e3;
+    });
 }
 
 void BM_FrameWithWindow(benchmark::State& state) { frames(state, true); }
