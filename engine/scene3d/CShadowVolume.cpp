@@ -60,15 +60,18 @@ void CShadowVolume::growTable() {
 }
 
 // An edge shared by two lit faces is not on the silhouette: the second use
-// cancels the first, whichever way round either runs. A third use brings it
-// back, running the way that use runs.
+// cancels the first, whichever way round either runs. A third use appends it
+// again, as a linear search of the list for an active edge would; the table
+// points at the newest entry of each edge, the only one that can be active.
 void CShadowVolume::addEdge(std::int32_t a, std::int32_t b) {
     growTable();
     const std::size_t slot = slotOf(a, b);
     if (table[slot] != 0) {
         edge& e = edges[static_cast<std::size_t>(table[slot] - 1)];
-        e = e.active ? edge{e.first, e.second, false} : edge{a, b, true};
-        return;
+        if (e.active) {
+            e.active = false;
+            return;
+        }
     }
     edges.push_back({a, b, true});
     table[slot] = static_cast<std::int32_t>(edges.size());

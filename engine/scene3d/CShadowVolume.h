@@ -56,6 +56,7 @@ public:
     virtual void buildMeshFrame(const t3DObject& frame0, const t3DObject& current, const t3DObject& next, float t,
                                 const CVector3& light, const Placement& placement);
 
+    const std::vector<edge>& getEdges() const { return edges; }
     const std::vector<CVector3>& getVertices() const { return vertices; }
     int getWrittenVertexCount() const { return writtenCount; }
 

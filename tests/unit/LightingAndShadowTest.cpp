@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <random>
 
 #include "Basic/C3DMath.h"
 #include "Models/loaders/CKObjectLoader.h"
@@ -9,6 +10,7 @@
 #include "scene3d/CLight.h"
 #include "scene3d/CLightManager.h"
 #include "scene3d/CShadowVolume.h"
+#include "support/LiteralSilhouette.h"
 
 namespace {
 CVector3 applied(const CLight::Matrix& m, const CVector3& p) {
@@ -136,4 +138,28 @@ TEST(ShadowVolume, FramesAreInterpolated) {
         volume.buildMeshFrame(frame0, frame0, raised, 0.25f, {0, 100, 0}, placement);
     ASSERT_EQ(volume.getWrittenVertexCount(), 18);
     EXPECT_NEAR(volume.getVertices()[0].y, 1.0f, 1e-5f);  // a quarter of the way to 2, scaled by 2
+}
+
+// The hashed edge list equals the linear search's, entry for entry, on random
+// edge sequences with repeats both ways round (edges used three and four
+// times by non-manifold meshes included).
+TEST(ShadowVolume, EdgesMatchTheLinearSearch) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        std::uniform_int_distribution<std::int32_t> vertex(0, 4 + round * 3);
+        CShadowVolume volume;
+        std::vector<CShadowVolume::edge> expected;
+        for (int i = 0; i < 400; ++i) {
+            const std::int32_t a = vertex(random), b = vertex(random);
+            volume.addEdge(a, b);
+            addEdgeLiterally(expected, a, b);
+        }
+        const auto& edges = volume.getEdges();
+        ASSERT_EQ(edges.size(), expected.size());
+        for (std::size_t i = 0; i < edges.size(); ++i) {
+            EXPECT_EQ(edges[i].first, expected[i].first) << i;
+            EXPECT_EQ(edges[i].second, expected[i].second) << i;
+            EXPECT_EQ(edges[i].active, expected[i].active) << i;
+        }
+    }
 }
