@@ -10,7 +10,9 @@ namespace {
 template <typename Container>
 bool readWhole(const std::string& path, Container& out) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0)
+    // Unbuffered: the one read goes straight into out, and seeking to the
+    // end reads nothing.
+    if (!file || std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0 || std::fseek(file.get(), 0, SEEK_END) != 0)
         return false;
     const long size = std::ftell(file.get());
     if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
