@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <cstdio>
+
 #include "graphics/CGraphicsCore.h"
 #include "graphics/CShader.h"
 #include "graphics/CShaderManager.h"
@@ -54,15 +56,37 @@ void C3DGameObjectManager::render() {
     if (!EngineGlobals::graphicsCore || objects.empty())
         return;
     if (!core().shadowsEnabled()) {
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
-        forEach([](C3DGameObject& object) { object.updateVisibility(); });
-        renderVisible();
+        renderUnshadowed();
     } else if (core().getShadowType() == SHADOW_VOLUMES) {
         renderShadowVolumes();
-    } else {
+    } else if (shadowMapUsable()) {
         renderShadowMapping();
+    } else {
+        renderUnshadowed();
     }
+}
+
+void C3DGameObjectManager::renderUnshadowed() {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    forEach([](C3DGameObject& object) { object.updateVisibility(); });
+    renderVisible();
+}
+
+// Without frame buffer objects the light's view is drawn in the window and
+// copied into the map, which holds only what fits in the window: a larger
+// map would take undefined depths, so the objects are drawn unshadowed.
+bool C3DGameObjectManager::shadowMapUsable() {
+    if (core().hasFramebufferObjects() ||
+        (core().getShadowMapWidth() <= core().getWidth() && core().getShadowMapHeight() <= core().getHeight()))
+        return true;
+    if (!shadowMapRefusalReported)
+        std::printf(
+            "Warning: the %dx%d shadow map needs frame buffer objects in a %dx%d window; "
+            "drawing without shadows.\n",
+            core().getShadowMapWidth(), core().getShadowMapHeight(), core().getWidth(), core().getHeight());
+    shadowMapRefusalReported = true;
+    return false;
 }
 
 void C3DGameObjectManager::renderShadowVolumes() {

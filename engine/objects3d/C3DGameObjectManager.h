@@ -39,6 +39,8 @@ private:
     void forEach(const std::function<void(C3DGameObject&)>& action,
                  const std::function<bool(const C3DGameObject&)>& test = {});
     void renderVisible();
+    void renderUnshadowed();
+    bool shadowMapUsable();
     void darkenStencilledPixels();
     void renderShadowMapPass();
     void bindShadowMap();
@@ -49,4 +51,5 @@ private:
     bool rebuildShadows = false;
     std::uint64_t totalVertexCount = 0;
     bool drawBoundingBoxes = false;
+    bool shadowMapRefusalReported = false;
 };

@@ -1,6 +1,8 @@
 """The engine test application as a person sees it: the ground, the hobgoblin
 and the crusader load without a failure, the crusader's shadow darkens the
-ground, holding Left moves the light and the shadow with it, and Escape quits."""
+ground, holding Left moves the light and the shadow with it, and Escape quits.
+On a card without frame buffer objects the shadow map is copied from the
+window: the shadow still falls, with one warning and no OpenGL error."""
 import os
 import time
 
@@ -49,4 +51,21 @@ def test_scene_shadow_follows_the_light():
         assert failure not in output, f"{failure!r} in:\n{output}"
 
 
-run_tests([test_scene_shadow_follows_the_light])
+def test_shadow_map_without_framebuffer_objects():
+    with XServer(800, 600) as x:
+        hider = os.path.join(bin_dir(), "hide_gl_extensions.so")
+        env = x.env(LD_PRELOAD=hider, KAVOR_HIDE_GL_EXTENSIONS="GL_EXT_framebuffer_object", MESA_DEBUG="1")
+        app = App(x, ENGINETEST, env=env)
+        x.wait_for_window("Kavor Engine")
+        shot = settled(x)
+        lit, shadow = brightness(shot, LIT_GROUND), brightness(shot, CRUSADER_SHADOW)
+        assert shadow < 0.8 * lit, f"no shadow: ground {lit:.0f}, shadow {shadow:.0f}"
+        x.xdotool("key", "Escape")
+        assert app.wait() == 0, app.output()
+    output = app.output()
+    warning = "Warning: Your video card does not support GL_EXT_framebuffer_object extension!"
+    assert output.count(warning) == 1, output
+    assert "Mesa: User error" not in output, output
+
+
+run_tests([test_scene_shadow_follows_the_light, test_shadow_map_without_framebuffer_objects])

@@ -21,6 +21,7 @@
 #include "support/ImageMagick.h"
 #include "support/ManualClock.h"
 #include "support/ModelFiles.h"
+#include "support/SlotGuard.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -49,6 +50,15 @@ std::string boxModel(const std::string& name, const CVector3& lo, const CVector3
     std::ofstream(path) << xml.str();
     return path;
 }
+
+// A graphics core that has no frame buffer objects; never initialised, it
+// only answers the shadow settings and the window's size.
+class NoFramebuffers : public CGraphicsCore {
+public:
+    bool hasFramebufferObjects() const override { return false; }
+    int getWidth() const override { return kWidth; }
+    int getHeight() const override { return kHeight; }
+};
 
 // A wide ground slab and a block hovering over it, lit from the upper left:
 // the block's shadow falls to its right on the ground.
@@ -114,6 +124,7 @@ protected:
 
     std::unique_ptr<Engine> engine;
     CLight light;
+    NoFramebuffers noFramebuffers;  // outlives the engine: its end quits SDL too
 };
 }  // namespace
 
@@ -135,6 +146,23 @@ TEST_F(ShadowScene, ShadowMapDarkensTheGroundBehindTheBlock) {
     EXPECT_GT(lit, 200);
     EXPECT_LT(shadowed, lit - 100) << "lit " << lit << ", shadowed " << shadowed;
     EXPECT_EQ(EngineGlobals::gameObjectManager->getTotalVertexCount(), 16u);
+}
+
+// The light's view copied from a 320 x 240 window cannot fill a 512 x 512
+// map: the objects are drawn unshadowed, with one warning.
+TEST_F(ShadowScene, ShadowMapLargerThanTheWindowNeedsFramebuffers) {
+    addNativeBlock();
+    noFramebuffers.setShadowsEnabled(true);
+    noFramebuffers.setShadowType(SHADOW_MAPPING);
+    SlotGuard<CGraphicsCore> core(EngineGlobals::graphicsCore, &noFramebuffers);
+    testing::internal::CaptureStdout();
+    frame();
+    frame();
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string warning = "Warning: the 512x512 shadow map needs frame buffer objects in a 320x240 window";
+    EXPECT_NE(out.find(warning), std::string::npos) << out;
+    EXPECT_EQ(out.find(warning), out.rfind(warning)) << out;
+    EXPECT_GT(brightness(7, 0), brightness(-12, 5) * 3 / 4);
 }
 
 TEST_F(ShadowScene, EveryModelFormatCastsAStencilVolume) {
