@@ -159,6 +159,10 @@ void C3DGameObjectManager::renderShadowMapping() {
 // Depth as light 1 sees it, of the visible objects that cast shadows, into
 // the shadow map.
 void C3DGameObjectManager::renderShadowMapPass() {
+    // The 2D pass leaves the scissor test on with the window's box, which
+    // would keep a map larger than the window from being cleared and drawn.
+    glPushAttrib(GL_SCISSOR_BIT);
+    glDisable(GL_SCISSOR_TEST);
     glDisable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     const bool fbo = core().hasFramebufferObjects();
@@ -198,6 +202,7 @@ void C3DGameObjectManager::renderShadowMapPass() {
     glMatrixMode(GL_MODELVIEW);
     if (!fbo)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPopAttrib();
 }
 
 // The shadow-map program with the depth texture on unit 1, whose texture

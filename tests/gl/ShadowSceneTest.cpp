@@ -185,6 +185,53 @@ TEST_F(ShadowScene, EveryModelFormatCastsAStencilVolume) {
     }
 }
 
+// A caster out of the camera's view casts nothing in either mode: a block
+// high above the ground under an overhead light leaves the ground lit; the
+// same block lowered into view shadows it. Frames follow one another, so the
+// shadow map is redrawn whole each time (the window is smaller than it).
+TEST_F(ShadowScene, CastersOutOfViewCastNothing) {
+    light.setPosition(0, 150, 20, 1);
+    C3DGameObject* high = addBlock([](C3DGameObject& b) {
+        return b.loadNative(boxModel("high", {-3, 58, -3}, {3, 62, 3}));
+    });
+    C3DGameObject* low = addBlock([](C3DGameObject& b) {
+        return b.loadNative(boxModel("low", {-3, 10, -3}, {3, 14, 3}));
+    });
+    for (const sShadowTypes type : {SHADOW_VOLUMES, SHADOW_MAPPING}) {
+        EngineGlobals::graphicsCore->setShadowType(type);
+        low->setEnabled(false);
+        high->setEnabled(true);
+        frame();
+        const int lit = brightness(-12, 5);
+        EXPECT_FALSE(high->isVisible());
+        EXPECT_GT(brightness(0, -2), lit - 50) << type;
+        high->setEnabled(false);
+        low->setEnabled(true);
+        frame();
+        EXPECT_LT(brightness(0, -2), lit - 100) << type;  // the shadow map keeps the ambient part
+    }
+}
+
+// Every light drives GL_LIGHT0: enabling the second puts its colours there.
+TEST(LightManager, EnablingALightReprogramsLightZero) {
+    ASSERT_TRUE(TestWindow::open(64, 64));
+    CLight first, second;
+    first.setup({0, 1, 0, 0}, {1, 0, 0, 1}, {0.1f, 0, 0, 1}, {1, 1, 1, 1});
+    second.setup({0, 1, 0, 0}, {0, 0, 1, 1}, {0, 0, 0.2f, 1}, {0, 0, 0, 1});
+    CLightManager manager;
+    manager.addLight(&first);
+    manager.addLight(&second);
+    manager.enableLight(1);
+    manager.enableLight(2);
+    GLfloat diffuse[4], ambient[4];
+    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glGetLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    EXPECT_EQ(diffuse[0], 0.0f);
+    EXPECT_EQ(diffuse[2], 1.0f);
+    EXPECT_FLOAT_EQ(ambient[2], 0.2f);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+}
+
 TEST(SkyDome, DomeBuiltFromItsStepsAndTurnedByTheFrameTime) {
     ASSERT_TRUE(TestWindow::open(64, 64));
     const std::string texture = ImageMagick::tempDir() + "/sky.bmp";
