@@ -42,6 +42,14 @@ def bin_dir():
     return os.path.abspath(args.bin_dir)
 
 
+def hiding_gl_extensions(*extensions):
+    """Environment entries that hide OpenGL extensions from a program: the
+    hiding library is preloaded beside whatever is preloaded already (the
+    sanitized run keeps Mesa's driver loaded that way)."""
+    preload = [os.path.join(bin_dir(), "hide_gl_extensions.so"), os.environ.get("LD_PRELOAD", "")]
+    return {"LD_PRELOAD": " ".join(filter(None, preload)), "KAVOR_HIDE_GL_EXTENSIONS": " ".join(extensions)}
+
+
 class XServer:
     """Starts Xvfb on a free display for the duration of a with-block."""
 

@@ -6,7 +6,7 @@ window: the shadow still falls, with one warning and no OpenGL error."""
 import os
 import time
 
-from e2e_support import App, XServer, bin_dir, check_stages, keep_screenshot, run_tests
+from e2e_support import App, XServer, bin_dir, check_stages, hiding_gl_extensions, keep_screenshot, run_tests
 
 ENGINETEST = os.path.join(bin_dir(), "kavor-enginetest")
 LOADER_LINES = ["Obj:NAME: ground", "Material Name1: Data/Models/MD2/hobgoblin.bmp", "Texture-----:"]
@@ -53,8 +53,7 @@ def test_scene_shadow_follows_the_light():
 
 def test_shadow_map_without_framebuffer_objects():
     with XServer(800, 600) as x:
-        hider = os.path.join(bin_dir(), "hide_gl_extensions.so")
-        env = x.env(LD_PRELOAD=hider, KAVOR_HIDE_GL_EXTENSIONS="GL_EXT_framebuffer_object", MESA_DEBUG="1")
+        env = x.env(MESA_DEBUG="1", **hiding_gl_extensions("GL_EXT_framebuffer_object"))
         app = App(x, ENGINETEST, env=env)
         x.wait_for_window("Kavor Engine")
         shot = settled(x)

@@ -5,7 +5,7 @@ import shutil
 import subprocess
 import tempfile
 
-from e2e_support import ENGINE_START, App, XServer, bin_dir, run_tests
+from e2e_support import ENGINE_START, App, XServer, bin_dir, hiding_gl_extensions, run_tests
 
 KAVOR = os.path.join(bin_dir(), "kavor")
 ROOT = os.getcwd()
@@ -111,10 +111,9 @@ def test_no_display_reports_and_fails_without_crashing():
 
 
 def test_missing_required_extension_is_reported_and_fails():
-    hider = os.path.join(bin_dir(), "hide_gl_extensions.so")
     with XServer() as x:
         for extension in ("GL_ARB_vertex_buffer_object", "GL_ARB_multitexture"):
-            env = x.env(LD_PRELOAD=hider, KAVOR_HIDE_GL_EXTENSIONS=extension)
+            env = x.env(**hiding_gl_extensions(extension))
             done = subprocess.run([KAVOR], env=env, cwd=ROOT, capture_output=True, text=True, timeout=60)
             lines = done.stdout.split("\n")
             assert done.returncode == 1, (extension, done.returncode, done.stdout, done.stderr)
