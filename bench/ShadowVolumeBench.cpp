@@ -13,7 +13,7 @@
 #include "Basic/C3DMath.h"
 #include "Models/loaders/Structures.h"
 #include "TimesReporter.h"
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 #include "support/LiteralSilhouette.h"
 
 namespace {

@@ -1,5 +1,7 @@
 # Fails when a source includes a header of a subsystem its layer may not use,
-# or when headless code includes SDL, OpenGL or GLEW.
+# when two folders of the engine include each other (a nested subsystem such
+# as Models/loaders counts with its parent), or when headless code includes
+# SDL, OpenGL or GLEW.
 #   cmake -DROOT=<source dir> -DRULES=<rules file> -P CheckLayering.cmake
 # Each line of the rules file reads  folder|allowed,subsystems|headless
 # with the folder relative to ROOT. Subsystems are the engine folders that
@@ -30,6 +32,7 @@ function(owning_subsystem path result)
 endfunction()
 
 set(violations "")
+set(folder_edges "")
 foreach(rule ${rules})
   string(REPLACE "|" ";" fields "${rule}")
   list(GET fields 0 folder)
@@ -45,6 +48,15 @@ foreach(rule ${rules})
       if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
         owning_subsystem(${CMAKE_MATCH_1} owner)
       endif()
+      # Top folders under engine/ that include one another, nested
+      # subsystems counted with their parent folder.
+      if(owner AND folder MATCHES "^engine/([^/]+)")
+        set(from ${CMAKE_MATCH_1})
+        string(REGEX REPLACE "/.*" "" to ${owner})
+        if(NOT from STREQUAL to)
+          list(APPEND folder_edges "${from}>${to}")
+        endif()
+      endif()
       if(owner AND NOT owner IN_LIST allowed)
         list(APPEND violations "${shown}: ${line}  [${folder} may use ${allowed_text}]")
       elseif(headless AND line MATCHES "#[ \t]*include[ \t]*<(SDL|GL/)")
@@ -52,6 +64,15 @@ foreach(rule ${rules})
       endif()
     endforeach()
   endforeach()
+endforeach()
+list(REMOVE_DUPLICATES folder_edges)
+foreach(edge ${folder_edges})
+  string(REPLACE ">" ";" ends ${edge})
+  list(GET ends 0 from)
+  list(GET ends 1 to)
+  if("${to}>${from}" IN_LIST folder_edges AND from STRLESS to)
+    list(APPEND violations "engine/${from} and engine/${to} include each other")
+  endif()
 endforeach()
 if(violations)
   list(JOIN violations "\n  " text)

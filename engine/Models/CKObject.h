@@ -4,7 +4,7 @@
 
 #include "Models/PlacedModel.h"
 #include "Models/loaders/CKObjectLoader.h"
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 
 // A model in the engine's native XML format, drawn in immediate mode with
 // fixed-function texturing or with the built-in parallax program. Its

@@ -4,7 +4,7 @@
 
 #include "Models/MeshEntity.h"
 #include "Models/loaders/CMD2Loader.h"
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 
 // An animated MD2 model: plays one of its named animations by blending
 // linearly between key frames, frameInterval milliseconds apart, on the

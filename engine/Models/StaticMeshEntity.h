@@ -4,7 +4,7 @@
 
 #include "Models/MeshBuffers.h"
 #include "Models/MeshEntity.h"
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 
 // A mesh model of several still objects (3DS, OBJ): drawn in immediate mode
 // or from its vertex buffers, each object only when the camera's frustum

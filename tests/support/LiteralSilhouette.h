@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 
 inline void addEdgeLiterally(std::vector<CShadowVolume::edge>& edges, std::int32_t a, std::int32_t b) {
     for (CShadowVolume::edge& e : edges)

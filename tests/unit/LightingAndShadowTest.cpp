@@ -9,7 +9,7 @@
 #include "Models/loaders/Structures.h"
 #include "scene3d/CLight.h"
 #include "scene3d/CLightManager.h"
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 #include "support/LiteralSilhouette.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "scene3d/CShadowVolume.h"
+#include "Models/CShadowVolume.h"
 
 #include <GL/glew.h>
 
