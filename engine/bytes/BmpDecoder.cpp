@@ -35,7 +35,7 @@ public:
         if (!supported())
             return fail(TextFormat::format("unsupported bitmap type or bad filecompression type (%i)\n",
                                            static_cast<int>(h_.compression)));
-        if (!ImageLimits::allowed(h_.width, h_.height, 3))
+        if (!ImageLimits::allowed(h_.width, h_.height, h_.bits == 32 ? 4 : 3))
             return invalidSize();
         if (!readPalette() || !in_.seek(h_.pixelOffset))
             return truncated();

@@ -20,7 +20,9 @@
 class ByteReader {
 public:
     static constexpr std::size_t kBufferSize = 64 * 1024;
-    // The smallest buffer a file is read through: every field fits.
+    // The smallest buffer a file is read through: every field fits. The
+    // image decoders take up to 8 KiB at once (a 4-bit BMP row of the widest
+    // image allowed), so they read files through the default buffer.
     static constexpr std::size_t kMinBufferSize = 16;
 
     ByteReader();

@@ -76,8 +76,15 @@ void DecodedImage::packRgb() {
     const int packedChannels = channels();
     const std::size_t packedRow = std::size_t(width) * packedChannels;
     if (layout == PixelLayout::Indexed) {
+        // Padding goes first, so index rows are as long as the image is wide
+        // (a 1-pixel-wide row padded to 4 would otherwise be overwritten by
+        // the colours of a later row).
+        const std::size_t indexRow = std::size_t(width);
+        for (std::size_t y = 1; rowStride != indexRow && y < std::size_t(height); ++y)
+            std::memmove(pixels.data() + y * indexRow, pixels.data() + y * rowStride, indexRow);
+        rowStride = indexRow;
         // Grows in place, last row first: every row's colours start at or
-        // after its indices.
+        // after its indices and end before any later row's indices.
         pixels.resize(packedRow * std::size_t(height));
         for (std::size_t y = std::size_t(height); y-- > 0;)
             expandBackwards(pixels.data() + y * rowStride, std::size_t(width), palette, pixels.data() + y * packedRow);

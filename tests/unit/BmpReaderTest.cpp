@@ -59,6 +59,25 @@ TEST(BmpReader, HandMadeFilesReadAsImageMagickReadsThem) {
     expectDecodesLikeImageMagick("bmp", "bgrx.bmp", bmpFile(3, 2, 32, 0, {}, bgrx));
 }
 
+// Palette images become R, G, B in place; rows one index wide are padded
+// to four bytes in the file, more than their colours take.
+TEST(BmpReader, NarrowPaletteImagesPackToTheirColours) {
+    std::vector<std::uint32_t> palette;
+    std::vector<std::uint8_t> rows;
+    for (std::uint32_t i = 0; i < 12; ++i) {
+        palette.push_back((i * 20 + 10) << 16);
+        rows.insert(rows.end(), {std::uint8_t(i), 0, 0, 0});
+    }
+    DecodedImage image;
+    std::string error;
+    const std::vector<std::uint8_t> file = bmpFile(1, 12, 8, 0, palette, rows);
+    ByteReader in(file);
+    ASSERT_TRUE(decodeBmp(in, "narrow.bmp", image, error)) << error;
+    image.packRgb();
+    for (std::size_t y = 0; y < 12; ++y)
+        EXPECT_EQ(image.row(y)[0], y * 20 + 10) << "row " << y;  // bottom-up, as stored
+}
+
 // Values from the file never lead outside a buffer: indices beyond the
 // colour map are black, runs and jumps past the last pixel are cut off.
 TEST(BmpReader, HostileValuesStayInside) {
