@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "bytes/ByteReader.h"
 
 namespace {
@@ -61,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t* bytes = data + 2 + 2 * ops;
     const std::size_t length = size - 2 - 2 * ops;
     static const struct Scratch {
-        std::string path = "fuzz_byte_reader." + std::to_string(std::rand()) + ".bin";
+        // One file per process, so parallel fuzzing jobs keep apart.
+        std::string path = "fuzz_byte_reader." + std::to_string(getpid()) + ".bin";
         ~Scratch() { std::remove(path.c_str()); }
     } scratch;
     const std::string& path = scratch.path;

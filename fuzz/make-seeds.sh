@@ -38,4 +38,4 @@ done
 # a small OBJ with every corner form, a polygon and a negative index.
 cp "$root/Data/Models/crusader.3ds" "$seeds/3ds/crusader.3ds"
 cp "$root/Data/Models/MD2/tris.md2" "$seeds/md2/tris.md2"
-printf '# cube corner\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nf 1/1/1 2/2/1 3/3/1\nf 1//1 3//1 4//1\nf -4 -3 -2 -1\nv 0 0 1\nf 5 1 2\n' >"$seeds/obj/cube.obj"
+printf '# cube corner\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nvt 0 0\nvt 1 0\nvt 1 1\nvn 0 0 1\nf 1/1/1 2/2/1 3/3/1\nf 1//1 3//1 4//1\nf -4 -3 -2 -1\nv 0 0 1\nv 1 0 1\nv 0 1 1\nf -3 -2 -1\n' >"$seeds/obj/cube.obj"

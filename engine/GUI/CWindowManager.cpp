@@ -1,5 +1,7 @@
 #include "GUI/CWindowManager.h"
 
+#include <algorithm>
+
 #include "GUI/CWindow.h"
 #include "graphics/CGraphicsCore.h"
 #include "runtime/EngineGlobals.h"
@@ -21,7 +23,12 @@ void CWindowManager::drawAll() {
         EngineGlobals::graphicsCore->useMoveCursor(moveCursor);
 }
 
-void CWindowManager::addWindow(std::unique_ptr<CWindow>& windowVariable) { windows.push_back(&windowVariable); }
+// A variable registered twice would be updated twice a frame, moving its
+// window twice as far on a drag and firing its buttons twice.
+void CWindowManager::addWindow(std::unique_ptr<CWindow>& windowVariable) {
+    if (std::find(windows.begin(), windows.end(), &windowVariable) == windows.end())
+        windows.push_back(&windowVariable);
+}
 
 void CWindowManager::deactivateAll() {
     for (std::unique_ptr<CWindow>* variable : windows)

@@ -19,7 +19,10 @@ std::uint64_t keyOf(std::int32_t a, std::int32_t b) {
 
 std::size_t hashOf(std::uint64_t key) { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20); }
 
+// The model vertex i, or the origin for an index the object does not hold.
 CVector3 vertexAt(const K3DModelObject& object, std::int32_t i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= object.vertices.size())
+        return {};
     const CKObjectLoader::vertex& v = object.vertices[static_cast<std::size_t>(i)];
     return {v.x, v.y, v.z};
 }
@@ -125,8 +128,9 @@ void CShadowVolume::computeFaceNormal(int faceIndex, const t3DObject& mesh, floa
     const CVector3 v0 = meshVertex(mesh, face.vertIndex[0]), v1 = meshVertex(mesh, face.vertIndex[1]),
                    v2 = meshVertex(mesh, face.vertIndex[2]);
     CVector3 n = cross(v0 - v1, v0 - v2);
-    transform.setRotationY(angle);
-    transform.transformPoint(n);
+    matrix4x4f rotation;
+    rotation.setRotationY(angle);
+    rotation.transformPoint(n);
     n.normalize();
     faceNormals[static_cast<std::size_t>(faceIndex)] = n;
 }
@@ -143,20 +147,26 @@ void CShadowVolume::computeMeshNormals(const t3DObject& mesh, float angle) {
     normalsPending = false;
 }
 
-CVector3 CShadowVolume::toWorld(const CVector3& v, const Placement& placement) {
+// Three separate matrices applied in turn, not their product: a product
+// would round differently from the per-step transforms the volume uses.
+void CShadowVolume::place(const Placement& placement) {
+    scaling.setScale(placement.scale);
+    turning.setRotationY(placement.angle);
+    moving.setTranslation(placement.position);
+}
+
+CVector3 CShadowVolume::toWorld(const CVector3& v) const {
     CVector3 p = v;
-    transform.setScale(placement.scale);
-    transform.transformPoint(p);
-    transform.setRotationY(placement.angle);
-    transform.transformPoint(p);
-    transform.setTranslation(placement.position);
-    transform.transformPoint(p);
+    scaling.transformPoint(p);
+    turning.transformPoint(p);
+    moving.transformPoint(p);
     return p;
 }
 
 void CShadowVolume::buildMesh(t3DObject& mesh, const CVector3& light, const Placement& placement) {
     clearEdges();
     vertices.clear();
+    place(placement);
     computeMeshNormals(mesh, placement.angle);
     for (std::size_t i = 0; i < mesh.pFaces.size(); ++i) {
         if (dot(light, faceNormals[i]) <= 0.1f)
@@ -167,8 +177,7 @@ void CShadowVolume::buildMesh(t3DObject& mesh, const CVector3& light, const Plac
     }
     for (const edge& e : edges)
         if (e.active) {
-            const CVector3 p = toWorld(meshVertex(mesh, e.first), placement);
-            const CVector3 q = toWorld(meshVertex(mesh, e.second), placement);
+            const CVector3 p = toWorld(meshVertex(mesh, e.first)), q = toWorld(meshVertex(mesh, e.second));
             appendQuad(p, q, p + (p - light) * kExtrusion, q + (q - light) * kExtrusion);
         }
 }
@@ -179,6 +188,7 @@ void CShadowVolume::buildMeshFrame(const t3DObject& frame0, const t3DObject& cur
         return;
     callCounter = 1;
     clearEdges();
+    place(placement);
     computeMeshNormals(frame0, placement.angle);
     const std::size_t faces = std::min<std::size_t>(frame0.pFaces.size(), std::max(0, current.numOfFaces));
     for (std::size_t i = 0; i < faces; ++i) {
@@ -189,7 +199,7 @@ void CShadowVolume::buildMeshFrame(const t3DObject& frame0, const t3DObject& cur
             addEdgeCounted(corner[k], corner[(k + 1) % 3]);
     }
     const auto between = [&](std::int32_t i) {
-        const CVector3 a = toWorld(meshVertex(current, i), placement), b = toWorld(meshVertex(next, i), placement);
+        const CVector3 a = toWorld(meshVertex(current, i)), b = toWorld(meshVertex(next, i));
         return a + (b - a) * t;
     };
     const std::size_t needed = 6 * edges.size();
@@ -208,18 +218,17 @@ void CShadowVolume::buildMeshFrame(const t3DObject& frame0, const t3DObject& cur
 void CShadowVolume::draw() {
     if (vertices.empty())
         return;
-    glDisable(GL_TEXTURE_2D);
-    glBegin(GL_TRIANGLES);
-    for (const CVector3& v : vertices)
-        glVertex3f(v.x, v.y, v.z);
-    glEnd();
+    drawVertices(vertices.size());
 }
 
-void CShadowVolume::drawFrame() {
+void CShadowVolume::drawFrame() { drawVertices(static_cast<std::size_t>(std::max(0, writtenCount))); }
+
+// The first count vertices as triangles, untextured.
+void CShadowVolume::drawVertices(std::size_t count) const {
     glDisable(GL_TEXTURE_2D);
+    const std::size_t drawn = std::min(count, vertices.size());
     glBegin(GL_TRIANGLES);
-    for (int i = 0; i < writtenCount; ++i)
-        glVertex3f(vertices[static_cast<std::size_t>(i)].x, vertices[static_cast<std::size_t>(i)].y,
-                   vertices[static_cast<std::size_t>(i)].z);
+    for (std::size_t i = 0; i < drawn; ++i)
+        glVertex3f(vertices[i].x, vertices[i].y, vertices[i].z);
     glEnd();
 }

@@ -66,9 +66,13 @@ private:
     // where it would go.
     std::size_t slotOf(std::int32_t a, std::int32_t b) const;
     void growTable();
-    CVector3 toWorld(const CVector3& v, const Placement& placement);
+    // Builds the scale, turn and move of a placement once for a whole build.
+    void place(const Placement& placement);
+    // v scaled, turned about y and moved by the last place().
+    CVector3 toWorld(const CVector3& v) const;
     void appendQuad(const CVector3& p, const CVector3& q, const CVector3& e, const CVector3& f);
     void computeMeshNormals(const t3DObject& mesh, float angle);
+    void drawVertices(std::size_t count) const;
 
     std::vector<edge> edges;
     std::vector<std::int32_t> table;  // open addressing: index into edges + 1, 0 for free
@@ -81,5 +85,7 @@ private:
     int rebuildInterval = 1;
     int callCounter = 0;
     int writtenCount = 0;
-    matrix4x4f transform;
+    matrix4x4f scaling;
+    matrix4x4f turning;
+    matrix4x4f moving;
 };

@@ -34,6 +34,7 @@ void MeshBuffers::buildModelBuffers(tMeshModel& model) {
     for (const t3DObject& object : model.objects)
         MeshSteps::expandCorners(object, false, corners);
     upload(whole, corners);
+    wholeBuilt = true;
     model.vboVertices = whole.positions.name();
     model.vboNormals = whole.normals.name();
 }

@@ -22,7 +22,8 @@ public:
     // it has them, otherwise untextured.
     void drawObject(std::size_t i, std::uint32_t texture) const;
     void drawModel() const;
-    bool hasModelBuffers() const { return whole.drawCount > 0; }
+    // Built once, even for a model without faces.
+    bool hasModelBuffers() const { return wholeBuilt; }
 
 private:
     struct Set {
@@ -35,4 +36,5 @@ private:
 
     std::vector<Set> objects;
     Set whole;
+    bool wholeBuilt = false;
 };

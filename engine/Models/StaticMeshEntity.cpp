@@ -11,6 +11,8 @@ void StaticMeshEntity::drawCorners(const t3DObject& object, bool textured) {
         !textured && object.materialID >= 0 && static_cast<std::size_t>(object.materialID) < model.materials.size();
     const std::uint8_t* color = coloured ? model.materials[static_cast<std::size_t>(object.materialID)].color : nullptr;
     const bool withCoords = textured && !object.pTexVerts.empty();
+    if (color)
+        glColor3ubv(color);  // one colour for the whole object
     glBegin(GL_TRIANGLES);
     for (const tFace& face : object.pFaces)
         for (int k = 0; k < 3; ++k) {
@@ -20,8 +22,6 @@ void StaticMeshEntity::drawCorners(const t3DObject& object, bool textured) {
                 const CVector2 uv = MeshSteps::texCoordAt(object, face.coordIndex[k]);
                 glTexCoord2f(uv.x, uv.y);
             }
-            if (color)
-                glColor3ubv(color);
             glVertex3fv(object.pVerts[v].ptr());
         }
     glEnd();

@@ -245,16 +245,13 @@ void C3DGameObjectManager::renderStencilLighting() {
         return;
     }
     const auto casts = [](const C3DGameObject& object) { return object.castsShadow(); };
-    const auto allCasting = [&](const std::function<void(C3DGameObject&)>& action) {
-        for (const auto& object : objects)
-            if (casts(*object))
-                action(*object);
-    };
-    allCasting([this](C3DGameObject& object) {
-        if (rebuildShadows)
-            object.setShadowDirty(true);
-        object.castShadow();
-    });
+    forEach(
+        [this](C3DGameObject& object) {
+            if (rebuildShadows)
+                object.setShadowDirty(true);
+            object.castShadow();
+        },
+        casts);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     forEach([](C3DGameObject& object) { object.render(true); });
     glEnable(GL_CULL_FACE);
@@ -279,7 +276,7 @@ void C3DGameObjectManager::renderStencilLighting() {
     }
     glDisable(GL_STENCIL_TEST);
     if (showVolumes)
-        allCasting([](C3DGameObject& object) { object.drawShadowVolume(); });
+        forEach([](C3DGameObject& object) { object.drawShadowVolume(); }, casts);
     glDepthFunc(GL_LESS);
 }
 

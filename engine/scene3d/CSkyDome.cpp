@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Basic/Matrix4x4f.h"
 #include "graphics/ImageLoading.h"
 #include "runtime/FrameClock.h"
 
@@ -37,15 +38,20 @@ bool CSkyDome::init(float dtheta, float dphi, float radius, const std::string& t
             emitVertex(phi, theta + thetaStep, radius);
             emitVertex(phi + phiStep, theta + thetaStep, radius);
         }
+    // A second init would otherwise leak the first dome's texture.
+    if (texture)
+        glDeleteTextures(1, &texture);
     texture = ImageLoading::loadTexture(texturePath);
     vertexBuffer.upload(vertices.data(), vertices.size() * sizeof(float));
     texCoordBuffer.upload(texCoords.data(), texCoords.size() * sizeof(float));
+    // Left bound, the buffer would turn later client-side arrays into offsets.
+    glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     return true;
 }
 
 // The pole of the dome is +z; draw turns it upwards.
 void CSkyDome::emitVertex(float phi, float theta, float radius) {
-    const float p = phi * degreesToRadians, t = theta * degreesToRadians;
+    const float p = matrix4x4f::degToRad(phi), t = matrix4x4f::degToRad(theta);
     float x = radius * std::sin(p) * std::cos(t), y = radius * std::sin(p) * std::sin(t), z = radius * std::cos(p);
     vertices.insert(vertices.end(), {x, y, z});
     texCoords.resize(texCoords.size() + 2);
@@ -55,17 +61,19 @@ void CSkyDome::emitVertex(float phi, float theta, float radius) {
 }
 
 void CSkyDome::normalize(float& x, float& y, float& z) {
-    const float length = std::sqrt(x * x + y * y + z * z);
-    if (length == 0.0f)
-        return;
-    x /= length;
-    y /= length;
-    z /= length;
+    CVector3 v(x, y, z);
+    v.normalize();
+    x = v.x, y = v.y, z = v.z;
 }
 
+// Slots the dome does not hold are left alone.
 void CSkyDome::computeTexCoord(int uIndex, int vIndex, float x, float y, float z) {
-    texCoords[static_cast<std::size_t>(uIndex)] = std::atan2(x, z) / (2.0f * kPi) + 0.5f;
-    texCoords[static_cast<std::size_t>(vIndex)] = std::asin(y) / kPi + 0.5f;
+    const auto write = [this](int index, float value) {
+        if (index >= 0 && static_cast<std::size_t>(index) < texCoords.size())
+            texCoords[static_cast<std::size_t>(index)] = value;
+    };
+    write(uIndex, std::atan2(x, z) / (2.0f * kPi) + 0.5f);
+    write(vIndex, std::asin(y) / kPi + 0.5f);
 }
 
 void CSkyDome::draw() {
@@ -78,13 +86,13 @@ void CSkyDome::draw() {
     glRotatef(angle, 0, 1, 0);
     glRotatef(270, 1, 0, 0);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glBindTexture(GL_TEXTURE_2D, texture);
     texCoordBuffer.bind();
     glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
     glEnableClientState(GL_VERTEX_ARRAY);
     vertexBuffer.bind();
     glVertexPointer(3, GL_FLOAT, 0, nullptr);
     glDrawArrays(GL_TRIANGLE_STRIP, 0, vertexCount);
+    glBindBufferARB(GL_ARRAY_BUFFER_ARB, 0);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     glPopMatrix();

@@ -38,7 +38,6 @@ public:
 private:
     void emitVertex(float phi, float theta, float radius);
 
-    static constexpr float degreesToRadians = 0.017453292f;
     std::vector<float> vertices;
     std::vector<float> texCoords;
     int vertexCount = 0;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -25,10 +24,6 @@ std::string_view strip(std::string_view text) {
     while (!text.empty() && isSpace(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-std::string readAll(std::istream& stream) {
-    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
 std::runtime_error cannotOpen(const std::string& fileName) {
@@ -82,14 +77,12 @@ const XmlNode::Children& XmlNode::getChildren() const { return children; }
 void XmlNode::addCData(const std::string& text) { addChild(std::make_unique<CData>(text, this)); }
 
 void XmlNode::readFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        throw cannotOpen(fileName);
-    read(file);
+    XmlStream xs = XmlStream::fromFile(fileName);
+    readContent(xs);
 }
 
 void XmlNode::read(std::istream& stream) {
-    XmlStream xs(readAll(stream));
+    XmlStream xs = XmlStream::fromStream(stream);
     readContent(xs);
 }
 

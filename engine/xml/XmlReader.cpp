@@ -2,11 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
 
-#include "bytes/FileBytes.h"
 #include "xml/XmlStream.h"
 #include "xml/XmlTag.h"
 
@@ -36,15 +32,12 @@ std::unique_ptr<XmlNode> readDocumentBytes(std::string_view bytes) {
 }
 
 std::unique_ptr<XmlNode> readDocument(const std::string& fileName) {
-    std::string bytes;
-    if (!FileBytes::readText(fileName, bytes))
-        throw std::runtime_error("cannot open \"" + fileName + "\"");
-    XmlStream stream(std::move(bytes));
+    XmlStream stream = XmlStream::fromFile(fileName);
     return readFrom(stream);
 }
 
 std::unique_ptr<XmlNode> readDocument(std::istream& stream) {
-    XmlStream xs{std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>{})};
+    XmlStream xs = XmlStream::fromStream(stream);
     return readFrom(xs);
 }
 

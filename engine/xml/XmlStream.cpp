@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <istream>
+#include <iterator>
+#include <stdexcept>
 
+#include "bytes/FileBytes.h"
 #include "xml/XmlArena.h"
 #include "xml/XmlError.h"
 
@@ -28,6 +32,17 @@ std::string_view strip(std::string_view text) {
 
 XmlStream::XmlStream(std::string bytes)
     : arena_(std::make_shared<XmlArena>(std::move(bytes))), bytes_(arena_->text()) {}
+
+XmlStream XmlStream::fromFile(const std::string& fileName) {
+    std::string bytes;
+    if (!FileBytes::readText(fileName, bytes))
+        throw std::runtime_error("cannot open \"" + fileName + "\"");
+    return XmlStream(std::move(bytes));
+}
+
+XmlStream XmlStream::fromStream(std::istream& stream) {
+    return XmlStream(std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()));
+}
 
 unsigned char XmlStream::peekByte() const {
     return static_cast<unsigned char>(pos_ < bytes_.size() ? bytes_[pos_] : kFiller);

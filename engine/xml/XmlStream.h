@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ public:
     // The stream keeps the bytes in an arena that the elements read from
     // them share.
     explicit XmlStream(std::string bytes);
+    // A whole file (std::runtime_error "cannot open" when it cannot be
+    // read) or the rest of a stream.
+    static XmlStream fromFile(const std::string& fileName);
+    static XmlStream fromStream(std::istream& stream);
     virtual ~XmlStream() = default;
 
     virtual char getc();

@@ -189,6 +189,15 @@ TEST(GuiWindowManager, ActivationById) {
     manager.drawAll();  // hidden, emptied and image-less windows draw nothing
 }
 
+// A variable added twice is kept once, so its window is updated once a frame.
+TEST(GuiWindowManager, AVariableAddedTwiceIsKeptOnce) {
+    CWindowManager manager;
+    auto window = sampleWindow();
+    manager.addWindow(window);
+    manager.addWindow(window);
+    EXPECT_EQ(manager.getCount(), 1u);
+}
+
 TEST(GuiProgressBar, RegionIsTheValueShareAndNothingForMaximumZero) {
     const auto fifth = CProgressBar::regionFor(10, 50);
     ASSERT_TRUE(fifth);
