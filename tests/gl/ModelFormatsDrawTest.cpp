@@ -38,16 +38,29 @@ ModelFiles::Md2Frame square(const std::string& name, float x0) {
 
 // The quad x, y in [-1, 1] at z = 0 facing +z, its texture red on the left
 // half and green on the right, written as OBJ and converted by assimp.
+// ImageMagick and assimp are slow to start, so the file is made once per
+// process; every test that uses it still checks both steps.
 std::string texturedQuad3ds() {
-    const std::string dir = ImageMagick::tempDir();
-    EXPECT_TRUE(ImageMagick::convert("-size 8x8 xc:red -size 8x8 xc:lime +append " + dir + "/split.bmp"));
-    ModelFiles::writeText("quad.mtl", "newmtl split\nKd 1 1 1\nmap_Kd split.bmp\n");
-    const std::string obj =
-        ModelFiles::writeText("quad.obj",
-                              "mtllib quad.mtl\nusemtl split\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
-                              "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nf 1/1 2/2 3/3 4/4\n");
-    EXPECT_TRUE(ModelFiles::assimpExport(obj, dir + "/quad.3ds"));
-    return dir + "/quad.3ds";
+    struct Made {
+        bool converted = false, exported = false;
+        std::string path;
+    };
+    static const Made made = [] {
+        Made m;
+        const std::string dir = ImageMagick::tempDir();
+        m.converted = ImageMagick::convert("-size 8x8 xc:red -size 8x8 xc:lime +append " + dir + "/split.bmp");
+        ModelFiles::writeText("quad.mtl", "newmtl split\nKd 1 1 1\nmap_Kd split.bmp\n");
+        const std::string obj =
+            ModelFiles::writeText("quad.obj",
+                                  "mtllib quad.mtl\nusemtl split\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
+                                  "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nf 1/1 2/2 3/3 4/4\n");
+        m.path = dir + "/quad.3ds";
+        m.exported = ModelFiles::assimpExport(obj, m.path);
+        return m;
+    }();
+    EXPECT_TRUE(made.converted);
+    EXPECT_TRUE(made.exported);
+    return made.path;
 }
 
 class ModelFormatsDraw : public testing::Test {

@@ -3,10 +3,8 @@
 #include <GL/glew.h>
 #include <GL/glu.h>
 
-#include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 
 #include "Basic/C3DMath.h"
 #include "core/Engine.h"
@@ -28,28 +26,6 @@ namespace {
 constexpr int kWidth = 320, kHeight = 240;
 const CVector3 kEye{0, 40, 30};
 const CVector3 kBlockMin{-2, 4, -2}, kBlockMax{2, 8, 2};
-
-// A native model of axis-aligned boxes, each face a quad facing outwards.
-std::string boxModel(const std::string& name, const CVector3& lo, const CVector3& hi) {
-    std::ostringstream xml;
-    xml << "<model name=\"" << name << "\" numsubobjects=\"1\" nummaterials=\"1\" numofparallaxmap=\"0\"><data>"
-        << "<material name=\"white\" opacity=\"1\"><ambient r=\"1\" g=\"1\" b=\"1\" a=\"1\"/>"
-        << "<diffuse r=\"1\" g=\"1\" b=\"1\" a=\"1\"/><specular r=\"0\" g=\"0\" b=\"0\" a=\"1\"/></material>"
-        << "<object name=\"" << name << "\" numvertices=\"8\" numfaces=\"6\"><position x=\"0\" y=\"0\" z=\"0\"/>"
-        << "<orientation angle=\"0\" x=\"0\" y=\"1\" z=\"0\"/>";
-    for (int i = 0; i < 8; ++i)
-        xml << "<vertex x=\"" << (i & 1 ? hi.x : lo.x) << "\" y=\"" << (i & 2 ? hi.y : lo.y) << "\" z=\""
-            << (i & 4 ? hi.z : lo.z) << "\"/>";
-    // Corners counter-clockwise seen from outside: (b - a) x (c - a) points out.
-    const int faces[6][4] = {{2, 6, 7, 3}, {0, 1, 5, 4}, {4, 5, 7, 6}, {0, 2, 3, 1}, {1, 3, 7, 5}, {0, 4, 6, 2}};
-    for (const auto& f : faces)
-        xml << "<face a=\"" << f[0] << "\" b=\"" << f[1] << "\" c=\"" << f[2] << "\" d=\"" << f[3]
-            << "\" materialindex=\"0\" parallaxmapindex=\"-1\"/>";
-    xml << "</object></data></model>";
-    const std::string path = ImageMagick::tempDir() + "/" + name + ".xml";
-    std::ofstream(path) << xml.str();
-    return path;
-}
 
 // A graphics core that has no frame buffer objects; never initialised, it
 // only answers the shadow settings and the window's size.
@@ -74,7 +50,7 @@ protected:
         EngineGlobals::lightManager->enableLight(1);
         auto& objects = *EngineGlobals::gameObjectManager;
         auto ground = std::make_unique<C3DGameObject>();
-        ASSERT_TRUE(ground->loadNative(boxModel("ground", {-20, -1, -20}, {20, 0, 20})));
+        ASSERT_TRUE(ground->loadNative(ModelFiles::nativeBox("ground", {-20, -1, -20}, {20, 0, 20})));
         objects.addObject(std::move(ground));
         testing::internal::GetCapturedStdout();
         EngineGlobals::graphicsCore->setShadowsEnabled(true);
@@ -97,7 +73,9 @@ protected:
         return held;
     }
     void addNativeBlock() {
-        addBlock([](C3DGameObject& block) { return block.loadNative(boxModel("block", kBlockMin, kBlockMax)); });
+        addBlock([](C3DGameObject& block) {
+            return block.loadNative(ModelFiles::nativeBox("block", kBlockMin, kBlockMax));
+        });
     }
 
     void frame() {
@@ -192,10 +170,10 @@ TEST_F(ShadowScene, EveryModelFormatCastsAStencilVolume) {
 TEST_F(ShadowScene, CastersOutOfViewCastNothing) {
     light.setPosition(0, 150, 20, 1);
     C3DGameObject* high = addBlock([](C3DGameObject& b) {
-        return b.loadNative(boxModel("high", {-3, 58, -3}, {3, 62, 3}));
+        return b.loadNative(ModelFiles::nativeBox("high", {-3, 58, -3}, {3, 62, 3}));
     });
     C3DGameObject* low = addBlock([](C3DGameObject& b) {
-        return b.loadNative(boxModel("low", {-3, 10, -3}, {3, 14, 3}));
+        return b.loadNative(ModelFiles::nativeBox("low", {-3, 10, -3}, {3, 14, 3}));
     });
     for (const sShadowTypes type : {SHADOW_VOLUMES, SHADOW_MAPPING}) {
         EngineGlobals::graphicsCore->setShadowType(type);

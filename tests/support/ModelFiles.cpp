@@ -129,6 +129,22 @@ std::vector<std::uint8_t> boxMd2(const CVector3& lo, const CVector3& hi) {
     return md2(file);
 }
 
+std::string nativeBox(const std::string& name, const CVector3& lo, const CVector3& hi) {
+    std::ostringstream xml;
+    xml << "<model name=\"" << name << "\" numsubobjects=\"1\" nummaterials=\"1\" numofparallaxmap=\"0\"><data>"
+        << "<material name=\"white\" opacity=\"1\"><ambient r=\"1\" g=\"1\" b=\"1\" a=\"1\"/>"
+        << "<diffuse r=\"1\" g=\"1\" b=\"1\" a=\"1\"/><specular r=\"0\" g=\"0\" b=\"0\" a=\"1\"/></material>"
+        << "<object name=\"" << name << "\" numvertices=\"8\" numfaces=\"6\"><position x=\"0\" y=\"0\" z=\"0\"/>"
+        << "<orientation angle=\"0\" x=\"0\" y=\"1\" z=\"0\"/>";
+    for (const CVector3& c : boxCorners(lo, hi))
+        xml << "<vertex x=\"" << c.x << "\" y=\"" << c.y << "\" z=\"" << c.z << "\"/>";
+    for (const auto& side : kBoxSides)
+        xml << "<face a=\"" << side[0] << "\" b=\"" << side[1] << "\" c=\"" << side[2] << "\" d=\"" << side[3]
+            << "\" materialindex=\"0\" parallaxmapindex=\"-1\"/>";
+    xml << "</object></data></model>";
+    return writeText(name + ".xml", xml.str());
+}
+
 std::string console(const std::function<void(std::FILE*)>& run) {
     std::FILE* sink = std::tmpfile();
     run(sink);

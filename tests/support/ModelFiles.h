@@ -57,6 +57,10 @@ std::string objBox(const CVector3& lo, const CVector3& hi);
 std::vector<std::uint8_t> box3ds(const CVector3& lo, const CVector3& hi);
 // Two identical key frames of the box (x, y, z decode exactly).
 std::vector<std::uint8_t> boxMd2(const CVector3& lo, const CVector3& hi);
+// The box as a native XML model named name, one white material, each side
+// one quad; written to name + ".xml" in the test's temp directory, whose
+// path it returns.
+std::string nativeBox(const std::string& name, const CVector3& lo, const CVector3& hi);
 
 // A loader's result: whether it loaded, the model, and its console lines.
 struct Loaded {

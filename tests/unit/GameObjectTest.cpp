@@ -1,26 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 
 #include "objects3d/C3DGameObject.h"
 #include "objects3d/C3DGameObjectManager.h"
 #include "support/ImageMagick.h"
+#include "support/ModelFiles.h"
 
-namespace {
-std::string writeFile(const std::string& name, const std::string& text) {
-    const std::string path = ImageMagick::tempDir() + "/" + name;
-    std::ofstream(path) << text;
-    return path;
-}
-}  // namespace
+using ModelFiles::writeText;
 
 // A model that cannot be loaded leaves the object empty: it says why, counts
 // no vertices and has nothing to draw or shadow.
 TEST(GameObject3D, FailedLoadsLeaveTheObjectEmpty) {
-    const std::string broken = writeFile("broken.xml", "<model>\n<data></model>");
+    const std::string broken = writeText("broken.xml", "<model>\n<data></model>");
     const std::string notANumber =
-        writeFile("nan.xml", R"(<m name="m" numsubobjects="one" nummaterials="0" numofparallaxmap="0"><d/></m>)");
+        writeText("nan.xml", R"(<m name="m" numsubobjects="one" nummaterials="0" numofparallaxmap="0"><d/></m>)");
     const std::string missing = ImageMagick::tempDir() + "/missing.xml";
     for (const auto& [path, reason] :
          {std::pair<std::string, std::string>{broken, "(Line 1)</data> or opening tag expected.  Got </model>"},
@@ -39,8 +33,8 @@ TEST(GameObject3D, FailedLoadsLeaveTheObjectEmpty) {
 
 // The other formats fail alike on a missing or a damaged file.
 TEST(GameObject3D, FailedFormatLoadsLeaveTheObjectEmpty) {
-    const std::string damaged = writeFile("damaged.bin", std::string("MM\xFF\0\0\0IDP2\x08", 11));
-    const std::string badFace = writeFile("bad-face.obj", "v 0 0 0\nf 1 2 3\n");
+    const std::string damaged = writeText("damaged.bin", std::string("MM\xFF\0\0\0IDP2\x08", 11));
+    const std::string badFace = writeText("bad-face.obj", "v 0 0 0\nf 1 2 3\n");
     const std::string missing = ImageMagick::tempDir() + "/missing";
     using Load = std::function<bool(C3DGameObject&, const std::string&)>;
     const std::pair<Load, std::string> loads[] = {

@@ -1,5 +1,7 @@
 #include "AssetCatalog.h"
 
+#include <utility>
+
 #include "BmpEncoder.h"
 #include "Crusader.h"
 #include "DomeClouds.h"
@@ -37,6 +39,18 @@ void addGuiTheme(std::vector<GeneratedFile>& files, const std::string& fontDirec
 
 }  // namespace
 
+std::vector<GeneratedFile> generateModels() {
+    std::vector<GeneratedFile> files;
+    // The engine test application's animated character.
+    files.push_back({"Models/MD2/tris.md2", encodeMd2(Hobgoblin::model())});
+    files.push_back({"Models/MD2/hobgoblin.bmp", encodeBmp(Hobgoblin::skin())});
+    // The statue; the engine loads "STONE.JPG" and "SHIELD.JPG" named in it as these TGA files.
+    files.push_back({"Models/crusader.3ds", Crusader::model()});
+    files.push_back({"Models/STONE.tga", encodeTga(Crusader::stoneTexture())});
+    files.push_back({"Models/SHIELD.tga", encodeTga(Crusader::shieldTexture())});
+    return files;
+}
+
 std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     std::vector<GeneratedFile> files;
     files.push_back({"Font/font.tga", encodeTga(FontSheet::make(fontDirectory))});
@@ -55,13 +69,9 @@ std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory) {
     const std::string plane = Ground::planeModel();
     files.push_back({"KModel/plane_new.xml", std::vector<std::uint8_t>(plane.begin(), plane.end())});
     addGuiTheme(files, fontDirectory);
-    // The engine test application's animated character.
-    files.push_back({"Models/MD2/tris.md2", encodeMd2(Hobgoblin::model())});
-    files.push_back({"Models/MD2/hobgoblin.bmp", encodeBmp(Hobgoblin::skin())});
-    // The statue; the engine loads "STONE.JPG" and "SHIELD.JPG" named in it as these TGA files.
-    files.push_back({"Models/crusader.3ds", Crusader::model()});
-    files.push_back({"Models/STONE.tga", encodeTga(Crusader::stoneTexture())});
-    files.push_back({"Models/SHIELD.tga", encodeTga(Crusader::shieldTexture())});
+    // Between the GUI theme and the sky dome, so the list keeps one fixed order.
+    for (GeneratedFile& model : generateModels())
+        files.push_back(std::move(model));
     files.push_back({"SkyDome/clouds2.png", encodePng(DomeClouds::texture())});
     return files;
 }

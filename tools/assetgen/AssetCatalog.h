@@ -12,3 +12,7 @@ struct GeneratedFile {
 // DejaVu fonts the font sheet and the logo are rasterised from. Throws
 // std::runtime_error when a font cannot be read.
 std::vector<GeneratedFile> generateAssets(const std::string& fontDirectory);
+
+// The model files alone (the MD2 character with its skin, the 3DS statue
+// with its textures), as generateAssets includes them; needs no fonts.
+std::vector<GeneratedFile> generateModels();

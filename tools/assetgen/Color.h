@@ -8,6 +8,9 @@ struct Color {
     float a = 1.0f;
 };
 
+// An opaque colour from 0..255 channel values.
+inline Color rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f, 1.0f}; }
+
 inline float clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
 
 inline float lerp(float from, float to, float t) { return from + (to - from) * t; }

@@ -262,13 +262,11 @@ Mesh buildStatue() {
     return mesh;
 }
 
-// ---- Textures ----
-
-Color rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f, 1.0f}; }
-
 }  // namespace
 
 std::vector<std::uint8_t> model() { return encode3ds(buildStatue(), parts()); }
+
+// ---- Textures ----
 
 Image stoneTexture() {
     constexpr int size = 256, courses = 4, blocksPerCourse = 3;

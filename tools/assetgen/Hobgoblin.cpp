@@ -329,8 +329,6 @@ Md2Frame frame(const Body& body, const std::string& name, const Pose& pose) {
 
 // ---- Skin ----
 
-Color rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f, 1.0f}; }
-
 // Distance of a (turns around a tube) from the turn value to, across the
 // tube's seam.
 float around(float a, float to) {

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "AssetCatalog.h"
-#include "AssetFonts.h"
 #include "DomeClouds.h"
 #include "Vec3.h"
 
@@ -22,7 +21,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 const Bytes& generated(const std::string& path) {
-    static const std::vector<GeneratedFile> files = generateAssets(assetFontDirectory());
+    static const std::vector<GeneratedFile> files = generateModels();
     for (const GeneratedFile& file : files)
         if (file.path == path)
             return file.bytes;
@@ -31,7 +30,6 @@ const Bytes& generated(const std::string& path) {
 }
 
 #define REQUIRE_FILE(bytes, path)         \
-    REQUIRE_ASSET_FONTS();                \
     const Bytes& bytes = generated(path); \
     ASSERT_FALSE(bytes.empty()) << path << " is not generated"
 
@@ -129,17 +127,6 @@ struct Surface {
         return dot(positions.at(static_cast<std::size_t>(t[0])),
                    cross(positions.at(static_cast<std::size_t>(t[1])), positions.at(static_cast<std::size_t>(t[2])))) /
                6.0;
-    }
-
-    // Positive when the triangles are counter-clockwise seen from outside.
-    double volume() const {
-        double v = 0.0;
-        for (const auto& t : triangles)
-            v +=
-                dot(positions.at(static_cast<std::size_t>(t[0])),
-                    cross(positions.at(static_cast<std::size_t>(t[1])), positions.at(static_cast<std::size_t>(t[2])))) /
-                6.0;
-        return v;
     }
 };
 
