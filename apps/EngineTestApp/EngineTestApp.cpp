@@ -154,10 +154,13 @@ void EngineTestApp::render() {
     glLoadIdentity();
     EngineGlobals::camera->look();
     glEnable(GL_LIGHTING);
-    glEnable(GL_DEPTH_TEST);
     EngineGlobals::engine->render();
-    vertexText = EngineGlobals::utils->format(
-        "Number of vertices: %d", static_cast<int>(EngineGlobals::gameObjectManager->getTotalVertexCount()));
+    // The count only changes when models load, so the text is formatted again only then.
+    const std::uint64_t vertexCount = EngineGlobals::gameObjectManager->getTotalVertexCount();
+    if (!shownVertexCount || *shownVertexCount != vertexCount) {
+        vertexText = EngineGlobals::utils->format("Number of vertices: %d", static_cast<int>(vertexCount));
+        shownVertexCount = vertexCount;
+    }
     if (CFont* font = EngineGlobals::fontManager->getFont(1))
         font->print(1.0f, 80.0f, 0, 1.0f, 1.0f, 1.0f, vertexText);
     SDL_GL_SwapBuffers();

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/cApp.h"
@@ -53,4 +55,5 @@ private:
     C3DGameObject* objectMd2 = nullptr;
     std::unique_ptr<CRainParticlesystem> rain;
     std::string vertexText;
+    std::optional<std::uint64_t> shownVertexCount;  // the count vertexText was made from
 };

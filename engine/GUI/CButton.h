@@ -4,6 +4,7 @@
 
 #include "Basic/CVector2.h"
 #include "GUI/PointerState.h"
+#include "GUI/SpriteControl.h"
 #include "GUI/Tooltip.h"
 
 class CSprite;
@@ -33,6 +34,9 @@ public:
     virtual void drawHitOffset(float dx, float dy);
     // Hit test and images at position + (dx, dy): the form windows use.
     virtual void drawOffset(float dx, float dy);
+    // drawOffset with the frame's pointer state already read (by a window
+    // drawing all its children).
+    void drawOffset(float dx, float dy, const PointerState& pointer);
     // The hit test on frame 0's area at position + (dx, dy); fires the event
     // when the button is clicked.
     virtual bool isMouseOver(float dx, float dy);
@@ -46,7 +50,7 @@ public:
     virtual CTexture* getFrame(unsigned int index) const;
     virtual void setX(float x);
     virtual void setY(float y);
-    // Resizes the button and every frame it draws.
+    // Resizes every frame the button draws; its size is frame 0's.
     virtual void setSize(int width, int height);
     virtual float getWidth() const;
     virtual float getHeight() const;
@@ -60,20 +64,14 @@ public:
     // The input step of one draw: whether the mouse is over the button with
     // its hit area moved by (dx, dy), and whether it fires.
     ClickDecision decide(const PointerState& pointer, float dx, float dy) const;
-    bool isHovered() const { return hovered; }
-    int getEventId() const { return eventId; }
-    const Tooltip& getTooltip() const { return tooltip; }
+    bool isHovered() const { return control.isHovered(); }
+    int getEventId() const { return control.getEventId(); }
+    const Tooltip& getTooltip() const { return control.getTooltip(); }
 
 private:
-    void drawBody(float hitDx, float hitDy, const CVector2& at);
+    void drawBody(float hitDx, float hitDy, const CVector2& at, const PointerState& pointer);
 
     std::shared_ptr<CVector2> position = std::make_shared<CVector2>();
-    bool clickable = true;
-    bool hovered = false;
-    bool visible = true;
     std::unique_ptr<CSprite> sprite;  // no frames until images are loaded
-    Tooltip tooltip;
-    float width = 0.0f;
-    float height = 0.0f;
-    int eventId = -1;
+    SpriteControl control;
 };

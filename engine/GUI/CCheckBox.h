@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GUI/PointerState.h"
+#include "GUI/SpriteControl.h"
 #include "GUI/Tooltip.h"
 
 class CSprite;
@@ -11,7 +12,7 @@ class CSprite;
 // It highlights and fires like a button (the hit area is always the
 // unchecked look's frame 0) and flips its state in the frame of the click;
 // the other look shows from the next frame on. Its position is that of its
-// two sprites, which always move together.
+// two sprites, which share one position object and so always move together.
 class CCheckBox {
 public:
     // At (0, 0) with no images.
@@ -32,6 +33,9 @@ public:
     virtual void drawAt(float x, float y);
     // Hit test and images at position + (dx, dy): the form windows use.
     virtual void drawOffset(float dx, float dy);
+    // drawOffset with the frame's pointer state already read (by a window
+    // drawing all its children).
+    void drawOffset(float dx, float dy, const PointerState& pointer);
     // The hit test at position + (dx, dy); a click fires the event and
     // toggles the box.
     virtual bool isMouseOver(float dx, float dy);
@@ -51,21 +55,19 @@ public:
     virtual void setY(float y);
 
     bool isChecked() const { return checked; }
-    bool isHovered() const { return hovered; }
-    int getEventId() const { return eventId; }
-    const Tooltip& getTooltip() const { return tooltip; }
+    bool isHovered() const { return control.isHovered(); }
+    int getEventId() const { return control.getEventId(); }
+    const Tooltip& getTooltip() const { return control.getTooltip(); }
     // The input step of one draw, as for a button.
     ClickDecision decide(const PointerState& pointer, float dx, float dy) const;
 
 private:
-    void drawBody(float hitDx, float hitDy, const CVector2& at);
+    void drawBody(float hitDx, float hitDy, const CVector2& at, const PointerState& pointer);
+    // Both looks' position.
+    CVector2& position() const;
 
-    bool clickable = true;
-    bool hovered = false;
-    bool visible = true;
     std::unique_ptr<CSprite> offSprite;
     std::unique_ptr<CSprite> onSprite;
     bool checked = false;
-    Tooltip tooltip;
-    int eventId = -1;
+    SpriteControl control;
 };

@@ -33,12 +33,14 @@ std::optional<TexRect> CProgressBar::regionFor(unsigned int value, unsigned int 
     return TexRect{1.0f, static_cast<float>(fraction), 0.0f, 0.0f};
 }
 
+TexRect CProgressBar::getRegion() const {
+    // No width at all (left 1, right 0) stands for nothing shown.
+    return regionFor(value, maximum).value_or(TexRect{1.0f, 0.0f, 1.0f, 1.0f});
+}
+
 void CProgressBar::draw() {
-    const std::optional<TexRect> part = regionFor(value, maximum);
-    if (!part)
-        return;
-    region = *part;
-    drawPart(position->x, position->y, region);
+    if (const std::optional<TexRect> part = regionFor(value, maximum))
+        drawPart(position->x, position->y, *part);
 }
 
 void CProgressBar::drawImage(float x, float y) { drawPart(x, y, TexRect{}); }

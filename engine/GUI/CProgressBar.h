@@ -30,7 +30,8 @@ public:
     virtual void drawImage(float x, float y);
 
     unsigned int getMaximum() const { return maximum; }
-    const TexRect& getRegion() const { return region; }
+    // regionFor the current value, or an empty region for a maximum of 0.
+    TexRect getRegion() const;
     // The part of the image a value shows: the left value / maximum of it
     // (at most all of it), or nothing for a maximum of 0.
     static std::optional<TexRect> regionFor(unsigned int value, unsigned int maximum);
@@ -42,5 +43,4 @@ private:
     unsigned int maximum = 0;
     unsigned int value = 0;
     std::shared_ptr<CVector2> position = std::make_shared<CVector2>();
-    TexRect region{1.0f, 0.0f, 1.0f, 1.0f};
 };

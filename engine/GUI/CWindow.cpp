@@ -93,23 +93,25 @@ void CWindow::addStaticText(std::shared_ptr<CStaticText> text) {
 
 void CWindow::drawOffset(float dx, float dy) {
     if (visible)
-        drawContents(dx, dy);
+        drawContents(dx, dy, PointerState::current());
 }
 
+// The cursor is left to the window manager, which weighs every window's
+// wish: a later window switching it here would undo an earlier one's.
 void CWindow::update() {
     if (!visible)
         return;
+    const PointerState pointer = PointerState::current();
     if (draggable) {
-        const PointerState pointer = PointerState::current();
         const WindowDecision decision = decide(pointer);
-        showMoveCursor(decision.overTitleBar || decision.dragging);
+        overTitleBar = decision.overTitleBar;
         dragging = decision.dragging;
-        if (decision.overTitleBar)
+        if (overTitleBar)
             drawTooltip();
         if (dragging)
             moveBy(pointer.dx, pointer.dy);
     }
-    drawContents(left, top);
+    drawContents(left, top, pointer);
 }
 
 WindowDecision CWindow::decide(const PointerState& pointer) const {
@@ -124,19 +126,19 @@ WindowDecision CWindow::decide(const PointerState& pointer) const {
 }
 
 bool CWindow::wantsMoveCursor() const {
-    return draggable && (dragging || decide(PointerState::current()).overTitleBar);
+    return draggable && (dragging || overTitleBar);
 }
 
 // Images first (the background is the first of them), then buttons, check
 // boxes and texts, so later kinds are drawn over earlier ones.
-void CWindow::drawContents(float dx, float dy) {
+void CWindow::drawContents(float dx, float dy, const PointerState& pointer) {
     for (const auto& image : images)
         if (SpriteWidget::isLoaded(*image))
             image->drawAtRgb(dx + image->getPosX(), dy + image->getPosY(), 1.0f, 0.0f, 1.0f, 1.0f, 1.0f);
     for (const auto& button : buttons)
-        button->drawOffset(dx, dy);
+        button->drawOffset(dx, dy, pointer);
     for (const auto& checkBox : checkBoxes)
-        checkBox->drawOffset(dx, dy);
+        checkBox->drawOffset(dx, dy, pointer);
     for (const auto& text : staticTexts)
         text->drawOffset(dx, dy);
 }

@@ -21,9 +21,9 @@ struct WindowDecision {
 // A rectangle on the screen (y grows downwards) holding images, buttons,
 // check boxes and static texts placed relative to its top-left corner. A
 // draggable window moves with the mouse while its title bar (a strip along
-// the top edge) is held with the left button, and shows the move cursor
-// while the mouse is over that strip. Children are shared: whoever made one
-// may keep its own reference.
+// the top edge) is held with the left button, and asks for the move cursor
+// while the mouse is over that strip (the window manager switches it).
+// Children are shared: whoever made one may keep its own reference.
 class CWindow {
 public:
     // All zero, hidden, no children, id -1, title bar 15 pixels.
@@ -50,7 +50,8 @@ public:
     // The contents with (dx, dy) in place of the window's corner; no
     // dragging, no tooltip. Nothing while hidden.
     virtual void drawOffset(float dx, float dy);
-    // The frame's work: dragging and tooltip, then the contents.
+    // The frame's work: dragging and tooltip, then the contents, all from
+    // one reading of the pointer.
     virtual void update();
     // Activating also shows the window.
     virtual void setActive(bool flag);
@@ -79,8 +80,8 @@ public:
     bool isDraggable() const { return draggable; }
     bool isDragging() const { return dragging; }
     const Tooltip& getTooltip() const { return tooltip; }
-    // A draggable window whose title bar has the mouse or that is being
-    // dragged.
+    // A draggable window whose title bar had the mouse or that was being
+    // dragged in its last update().
     bool wantsMoveCursor() const;
     // The input step of update(): the title-bar test and whether a drag runs.
     // A drag starts on a frame whose event finds the left button held over
@@ -95,7 +96,7 @@ public:
     static CVector2 fitBackground(const CVector2& imageSize, const CVector2& windowSize, bool stretch);
 
 private:
-    void drawContents(float dx, float dy);
+    void drawContents(float dx, float dy, const PointerState& pointer);
     void moveBy(int dx, int dy);
     void showMoveCursor(bool over);
     CVector2 size() const;
@@ -114,5 +115,6 @@ private:
     int id = -1;
     int titleBarHeight = 15;
     bool dragging = false;
+    bool overTitleBar = false;  // as found by the last update()
     Tooltip tooltip;
 };

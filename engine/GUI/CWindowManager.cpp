@@ -17,8 +17,8 @@ void CWindowManager::drawAll() {
         anyDraggable = anyDraggable || window->isDraggable();
         moveCursor = moveCursor || window->wantsMoveCursor();
     }
-    // Each draggable window switches the cursor for itself; the last one
-    // would otherwise turn off what an earlier one turned on.
+    // Switched once for all windows, so a later window without the mouse
+    // does not turn off what an earlier one asked for.
     if (anyDraggable && EngineGlobals::graphicsCore)
         EngineGlobals::graphicsCore->useMoveCursor(moveCursor);
 }

@@ -34,6 +34,11 @@ void highlight(CSprite& sprite, bool over, const CVector2& at, const Tooltip& to
         sprite.drawFrame(0, at);
 }
 
+CVector2 size(const CSprite& sprite) {
+    const CTexture* first = sprite.getFrame(0);
+    return first ? CVector2(first->getWidth(), first->getHeight()) : CVector2();
+}
+
 void resizeFrames(CSprite& sprite, float width, float height) {
     for (unsigned int index = 0; index < sprite.getFrameCount(); ++index) {
         if (CTexture* frame = sprite.getFrame(index)) {

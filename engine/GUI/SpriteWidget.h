@@ -1,9 +1,9 @@
 #pragma once
+#include "Basic/CVector2.h"
 #include "GUI/PointerState.h"
 
 class CSprite;
 class CTexture;
-class CVector2;
 class Tooltip;
 
 // What buttons and check boxes share: a sprite is their look and its first
@@ -26,6 +26,9 @@ bool report(const ClickDecision& decision, int eventId);
 // its last frame, and the tooltip shows; otherwise the sprite rests on its
 // first frame.
 void highlight(CSprite& sprite, bool over, const CVector2& at, const Tooltip& tooltip);
+
+// The size of the sprite's first frame; zero while it has no frames.
+CVector2 size(const CSprite& sprite);
 
 // Draws every frame of the sprite at width x height.
 void resizeFrames(CSprite& sprite, float width, float height);
