@@ -66,7 +66,7 @@ bool ByteReader::read_u16(std::uint16_t& out) {
     const std::uint8_t* p = take(2);
     if (!p)
         return false;
-    out = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+    out = u16At(p);
     return true;
 }
 
@@ -74,8 +74,7 @@ bool ByteReader::read_u32(std::uint32_t& out) {
     const std::uint8_t* p = take(4);
     if (!p)
         return false;
-    out = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    out = u32At(p);
     return true;
 }
 
@@ -88,10 +87,10 @@ bool ByteReader::read_i32(std::int32_t& out) {
 }
 
 bool ByteReader::read_f32(float& out) {
-    std::uint32_t bits;
-    if (!read_u32(bits))
+    const std::uint8_t* p = take(4);
+    if (!p)
         return false;
-    std::memcpy(&out, &bits, sizeof out);
+    out = f32At(p);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,6 +47,20 @@ public:
         }
         return refillRead(out);
     }
+    // The little-endian values at p, which must hold them: for records
+    // taken whole.
+    static std::uint16_t u16At(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+    static std::uint32_t u32At(const std::uint8_t* p) {
+        return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+               (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    }
+    static float f32At(const std::uint8_t* p) {
+        const std::uint32_t bits = u32At(p);
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+
     bool read_u16(std::uint16_t& out);
     bool read_u32(std::uint32_t& out);
     bool read_i32(std::int32_t& out);

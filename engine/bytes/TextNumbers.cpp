@@ -26,4 +26,10 @@ bool parseWhole(std::string_view text, T& out) {
 bool parseInt(std::string_view text, std::int32_t& out) { return parseWhole(text, out); }
 
 bool parseFloat(std::string_view text, float& out) { return parseWhole(text, out); }
+
+std::size_t scanFloat(std::string_view text, float& out) {
+    const std::string_view number = withoutPlus(text);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), out);
+    return error == std::errc() ? static_cast<std::size_t>(end - text.data()) : 0;
+}
 }  // namespace TextNumbers

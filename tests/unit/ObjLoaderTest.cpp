@@ -83,6 +83,8 @@ TEST(ObjLoader, BadFacesFailNamingTheLine) {
         {"f 1 2\n", "line 5: a face has 2 corners"},
         {"f 1 x 3\n", "line 5: the face corner \"x\" does not parse"},
         {"f 1 2/ 3\n", "corner \"2/\" does not parse"},
+        {"f 1 2 -2147483648\n", "corner \"-2147483648\" does not parse"},
+        {"f 1 2 3//-2147483648\n", "does not parse"},
         {"f 1 2 5\n", "a vertex outside the object's 4"},
         {"f 0 1 2\n", "a vertex outside"},
         {"f 1 2 -5\n", "a vertex outside"},

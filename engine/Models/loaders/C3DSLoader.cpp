@@ -36,20 +36,6 @@ constexpr std::uint32_t kHeaderSize = 6;
 // of tiny chunks and run the walk out of stack.
 constexpr int kMaxDepth = 64;
 
-std::uint16_t u16At(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-
-std::uint32_t u32At(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-float f32At(const std::uint8_t* p) {
-    const std::uint32_t bits = u32At(p);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 std::uint8_t colorByte(float value) { return static_cast<std::uint8_t>(std::clamp(value, 0.0f, 1.0f) * 255.0f + 0.5f); }
 
 // The rest of a chunk as a zero-terminated name, cut to the field.
@@ -156,7 +142,7 @@ bool CLoad3DS::processNextChunk(tMeshModel& model, tChunk& parentChunk) {
             const std::uint8_t* bytes = take(chunk, 4);
             if (!bytes)
                 return fail("its version chunk is too short");
-            if (u32At(bytes) > 3)
+            if (ByteReader::u32At(bytes) > 3)
                 say("This 3DS file is over version 3 so it may load incorrectly");
             return skipRest(chunk);
         }
@@ -260,35 +246,38 @@ std::uint32_t CLoad3DS::getString(tChunk& chunk, char (&buffer)[255]) {
     const std::size_t room = chunk.length - chunk.bytesRead;
     const std::size_t start = file.position();
     const std::uint8_t* bytes = file.take(room);
-    file.seek(start);
     const void* end = bytes ? std::memchr(bytes, 0, room) : nullptr;
-    if (!end)
+    // Only the string is read: the cursor goes back to just past its end.
+    const std::size_t n = end ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - bytes) + 1 : 0;
+    file.seek(start + n);
+    if (n == 0)
         return 0;
-    const std::size_t n = static_cast<std::size_t>(static_cast<const std::uint8_t*>(end) - bytes) + 1;
-    copyName(take(chunk, n), n - 1, buffer);
+    chunk.bytesRead += static_cast<std::uint32_t>(n);
+    copyName(bytes, n - 1, buffer);
     return static_cast<std::uint32_t>(n);
 }
 
 // Besides the byte colours the engine's own files use, other tools write the
 // colour as three floats; those are brought to bytes.
 bool CLoad3DS::readColorChunk(tMaterialInfo& material, tChunk& chunk) {
-    if (!readChild(chunk, tempChunk))
+    tChunk color;
+    if (!readChild(chunk, color))
         return false;
-    const bool floats = tempChunk.id == COLOR_F || tempChunk.id == LIN_COLOR_F;
-    const std::uint8_t* bytes = take(tempChunk, floats ? 12 : 3);
+    const bool floats = color.id == COLOR_F || color.id == LIN_COLOR_F;
+    const std::uint8_t* bytes = take(color, floats ? 12 : 3);
     if (!bytes)
-        return fail(TextFormat::format("a colour chunk 0x%04X is too short", tempChunk.id));
+        return fail(TextFormat::format("a colour chunk 0x%04X is too short", color.id));
     for (int i = 0; i < 3; ++i)
-        material.color[i] = floats ? colorByte(f32At(bytes + 4 * i)) : bytes[i];
-    const bool ok = skipRest(tempChunk);
-    chunk.bytesRead += tempChunk.bytesRead;
+        material.color[i] = floats ? colorByte(ByteReader::f32At(bytes + 4 * i)) : bytes[i];
+    const bool ok = skipRest(color);
+    chunk.bytesRead += color.bytesRead;
     return ok;
 }
 
 const std::uint8_t* CLoad3DS::takeList(tChunk& chunk, std::size_t recordSize, std::size_t& count, const char* what,
                                        const t3DObject& object) {
     const std::uint8_t* head = take(chunk, 2);
-    count = head ? u16At(head) : 0;
+    count = head ? ByteReader::u16At(head) : 0;
     const std::uint8_t* records = head ? take(chunk, count * recordSize) : nullptr;
     if (!records)
         fail(TextFormat::format("the %s of object %s overrun their chunk", what, object.strName));
@@ -303,7 +292,7 @@ bool CLoad3DS::readVertices(t3DObject& object, tChunk& chunk) {
     object.numOfVerts = static_cast<std::int32_t>(count);
     object.pVerts.resize(count);
     for (std::size_t i = 0; i < count; ++i, bytes += 12) {
-        const float x = f32At(bytes), y = f32At(bytes + 4), z = f32At(bytes + 8);
+        const float x = ByteReader::f32At(bytes), y = ByteReader::f32At(bytes + 4), z = ByteReader::f32At(bytes + 8);
         object.pVerts[i] = swapYZ ? CVector3(x, z, -y) : CVector3(x, y, z);
     }
     return skipRest(chunk);
@@ -319,8 +308,8 @@ bool CLoad3DS::readVertexIndices(t3DObject& object, tChunk& chunk) {
     for (std::size_t i = 0; i < count; ++i, bytes += 8)
         for (int k = 0; k < 3; ++k) {
             // Texture coordinates belong to the vertices.
-            object.pFaces[i].vertIndex[k] = u16At(bytes + 2 * k);
-            object.pFaces[i].coordIndex[k] = u16At(bytes + 2 * k);
+            object.pFaces[i].vertIndex[k] = ByteReader::u16At(bytes + 2 * k);
+            object.pFaces[i].coordIndex[k] = ByteReader::u16At(bytes + 2 * k);
         }
     return true;
 }
@@ -333,7 +322,7 @@ bool CLoad3DS::readUVCoordinates(t3DObject& object, tChunk& chunk) {
     object.numTexVertex = static_cast<std::int32_t>(count);
     object.pTexVerts.resize(count);
     for (std::size_t i = 0; i < count; ++i, bytes += 8)
-        object.pTexVerts[i] = {f32At(bytes), f32At(bytes + 4)};
+        object.pTexVerts[i] = {ByteReader::f32At(bytes), ByteReader::f32At(bytes + 4)};
     return skipRest(chunk);
 }
 

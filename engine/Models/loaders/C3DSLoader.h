@@ -62,7 +62,8 @@ public:
 
 private:
     using ChildHandler = std::function<bool(tChunk& child)>;
-    // Reads the children of parent one by one, each fenced inside it.
+    // Reads the children of parent one by one, each checked to fit in what
+    // is left of it.
     bool walk(tChunk& parent, const ChildHandler& handle);
     bool readChild(tChunk& parent, tChunk& child);
     // n bytes of the chunk's payload, or nullptr when it holds fewer.
@@ -78,7 +79,6 @@ private:
 
     ByteReader file{nullptr, 0};
     std::string fileName;
-    tChunk tempChunk;  // the colour inside a diffuse chunk
     bool swapYZ = false;
     int depth = 0;
     std::FILE* console;

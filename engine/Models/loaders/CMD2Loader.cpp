@@ -52,15 +52,16 @@ bool CMD2Loader::importBytes(const std::uint8_t* data, std::size_t size, tMeshMo
     file = ByteReader(data, size);
     fileName = name;
     model = tMeshModel();
-    const bool ok = readHeader() && readMD2Data();
-    if (ok) {
+    const bool ok = readHeader() && readMD2Data(model);
+    if (!ok) {
+        model = tMeshModel();
+    } else {
         parseAnimations(model);
         convertDataStructures(model);
         computeNormals(model);
         computeBoundingBoxes(model);
         addSkin(model, skinName);
     }
-    skins = {};
     texCoords = {};
     triangles = {};
     frames = {};
@@ -109,12 +110,8 @@ bool CMD2Loader::checkHeader() {
            inside("frames", header.offsetFrames, header.numFrames, static_cast<std::uint64_t>(header.frameSize));
 }
 
-bool CMD2Loader::readMD2Data() {
-    skins.resize(static_cast<std::size_t>(header.numSkins));
-    file.seek(static_cast<std::size_t>(header.offsetSkins));
-    for (tMd2Skin& skin : skins)
-        file.read_bytes(reinterpret_cast<std::uint8_t*>(skin.name), sizeof skin.name);
-
+// The skins are not read: the skin is named by the caller.
+bool CMD2Loader::readMD2Data(tMeshModel& model) {
     texCoords.resize(static_cast<std::size_t>(header.numTexCoords));
     file.seek(static_cast<std::size_t>(header.offsetTexCoords));
     for (tMd2TexCoord& coord : texCoords) {
@@ -135,6 +132,7 @@ bool CMD2Loader::readMD2Data() {
         }
 
     frames.resize(static_cast<std::size_t>(header.numFrames));
+    model.objects.resize(frames.size());
     for (std::size_t i = 0; i < frames.size(); ++i) {
         file.seek(static_cast<std::size_t>(header.offsetFrames) + i * static_cast<std::size_t>(header.frameSize));
         float scale[3], translate[3];
@@ -144,14 +142,14 @@ bool CMD2Loader::readMD2Data() {
             t = readFloat(file);
         tMd2Frame& frame = frames[i];
         file.read_bytes(reinterpret_cast<std::uint8_t*>(frame.strName), sizeof frame.strName);
-        frame.vertices.resize(static_cast<std::size_t>(header.numVertices));
-        const std::uint8_t* packed = file.take(4 * frame.vertices.size());
+        std::vector<CVector3>& verts = model.objects[i].pVerts;
+        verts.resize(static_cast<std::size_t>(header.numVertices));
+        const std::uint8_t* packed = file.take(4 * verts.size());
         if (!packed)
             return fail(TextFormat::format("frame %zu runs past the end", i));
-        for (tMd2Triangle& v : frame.vertices) {
-            v.vertex[0] = packed[0] * scale[0] + translate[0];
-            v.vertex[2] = -(packed[1] * scale[1] + translate[1]);
-            v.vertex[1] = packed[2] * scale[2] + translate[2];
+        for (CVector3& v : verts) {
+            v = {packed[0] * scale[0] + translate[0], packed[2] * scale[2] + translate[2],
+                 -(packed[1] * scale[1] + translate[1])};
             packed += 4;  // the normal index is not used
         }
     }
@@ -206,19 +204,12 @@ void CMD2Loader::parseAnimations(tMeshModel& model) {
 
 void CMD2Loader::convertDataStructures(tMeshModel& model) {
     model.numOfObjects = header.numFrames;
-    model.objects.resize(frames.size());
     for (std::size_t i = 0; i < frames.size(); ++i) {
         t3DObject& object = model.objects[i];
         object.numOfVerts = header.numVertices;
         object.numTexVertex = header.numTexCoords;
         object.numOfFaces = header.numTriangles;
         copyText(frameName(frames[i]), object.strName);
-        object.pVerts.resize(frames[i].vertices.size());
-        for (std::size_t v = 0; v < frames[i].vertices.size(); ++v) {
-            const float* p = frames[i].vertices[v].vertex;
-            object.pVerts[v] = {p[0], p[1], p[2]};
-        }
-        frames[i].vertices = {};
     }
     t3DObject& first = model.objects.front();
     first.pFaces.resize(triangles.size());

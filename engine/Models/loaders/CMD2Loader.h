@@ -25,13 +25,9 @@ struct tMd2Face {
     std::int16_t vertexIndices[3];
     std::int16_t textureIndices[3];
 };
-struct tMd2Triangle {
-    float vertex[3];
-    float normal[3];
-};
+// A frame's name; its vertices are decoded straight into the model.
 struct tMd2Frame {
     char strName[16];
-    std::vector<tMd2Triangle> vertices;
 };
 
 // Reads MD2 models into a mesh model with one object per key frame: every
@@ -59,7 +55,7 @@ public:
 private:
     bool readHeader();
     bool checkHeader();
-    bool readMD2Data();
+    bool readMD2Data(tMeshModel& model);
     bool checkTriangles();
     void parseAnimations(tMeshModel& model);
     void convertDataStructures(tMeshModel& model);
@@ -71,7 +67,6 @@ private:
     ByteReader file{nullptr, 0};
     std::string fileName;
     tMd2Header header{};
-    std::vector<tMd2Skin> skins;
     std::vector<tMd2TexCoord> texCoords;
     std::vector<tMd2Face> triangles;
     std::vector<tMd2Frame> frames;

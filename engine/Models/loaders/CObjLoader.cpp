@@ -1,12 +1,13 @@
 #include "Models/loaders/CObjLoader.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 
 #include "Models/loaders/MeshSteps.h"
 #include "bytes/TextFormat.h"
+#include "bytes/TextNumbers.h"
 
 namespace {
 constexpr std::size_t kReadBlock = 1 << 20;
@@ -81,28 +82,23 @@ const char* skipBlanks(const char* p, const char* end) {
 // much of the text as forms the number. False when none starts there.
 bool scanFloat(const char*& p, const char* end, float& out) {
     const char* start = skipBlanks(p, end);
-    if (start + 1 < end && *start == '+' && start[1] != '-')
-        ++start;  // from_chars takes no plus sign
-    const auto [stop, error] = std::from_chars(start, end, out);
-    if (error != std::errc())
+    const std::size_t taken = TextNumbers::scanFloat({start, static_cast<std::size_t>(end - start)}, out);
+    if (taken == 0)
         return false;
-    p = stop;
+    p = start + taken;
     return true;
 }
 
-// A face index: an optional sign and decimal digits within 32 bits. Inline
-// here, as faces hold most of a large file's numbers.
+// A face index: the text up to the next '/' as a 32-bit decimal number
+// (negative ones count back from the last read). -2^31 is refused: it has
+// no positive counterpart.
 bool readIndex(const char*& p, const char* end, std::int32_t& out) {
-    const bool negative = p < end && *p == '-';
-    if (p < end && (*p == '-' || *p == '+'))
-        ++p;
-    const char* digits = p;
-    std::int64_t value = 0;
-    for (; p < end && *p >= '0' && *p <= '9' && value <= INT32_MAX; ++p)
-        value = 10 * value + (*p - '0');
-    if (p == digits || value > INT32_MAX)
+    const char* stop = std::find(p, end, '/');
+    std::int32_t value = 0;
+    if (!TextNumbers::parseInt({p, static_cast<std::size_t>(stop - p)}, value) || value == INT32_MIN)
         return false;
-    out = static_cast<std::int32_t>(negative ? -value : value);
+    out = value;
+    p = stop;
     return true;
 }
 
