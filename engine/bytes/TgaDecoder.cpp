@@ -12,6 +12,13 @@ const std::uint8_t kUncompressedHeader[11] = {0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 const std::uint8_t kCompressedHeader[11] = {0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 }  // namespace TgaDecoder
 
+int TgaHeader::type() const {
+    const auto is = [this](const std::uint8_t* templ) {
+        return std::equal(fileHeader.begin(), fileHeader.end(), templ);
+    };
+    return is(TgaDecoder::kUncompressedHeader) ? 2 : is(TgaDecoder::kCompressedHeader) ? 10 : 0;
+}
+
 namespace {
 // Image descriptor bit: rows are stored top row first.
 const std::uint8_t kTopOrigin = 0x20;
@@ -83,9 +90,7 @@ bool readPicture(ByteReader& in, const std::string& name, bool compressed, TgaHe
     std::array<std::uint8_t, 6>& info = header.infoHeader;
     if (!in.read_bytes(info.data(), info.size()))
         return fail("Could not read info header: %.*s", name, error);
-    const unsigned width = info[1] * 256u + info[0];
-    const unsigned height = info[3] * 256u + info[2];
-    const unsigned bits = info[4];
+    const unsigned width = header.width(), height = header.height(), bits = header.bits();
     const bool topOrigin = (info[5] & kTopOrigin) != 0;
     if ((bits != 24 && bits != 32) || !ImageLimits::allowed(width, height, bits / 8))
         return fail("Invalid texture information: %.*s", name, error);
@@ -138,10 +143,8 @@ bool decodeTga(ByteReader& in, const std::string& name, DecodedImage& image, std
     TgaHeader header;
     if (!TgaDecoder::readStart(in, name, header, error))
         return false;
-    const auto is = [&](const std::uint8_t* templ) {
-        return std::equal(templ, templ + header.fileHeader.size(), header.fileHeader.begin());
-    };
-    if (is(TgaDecoder::kUncompressedHeader) || is(TgaDecoder::kCompressedHeader))
-        return TgaDecoder::readPixels(in, name, is(TgaDecoder::kCompressedHeader), header, image, error);
-    return TgaDecoder::rejectType(name, error);
+    const int type = header.type();
+    if (type == 0)
+        return TgaDecoder::rejectType(name, error);
+    return TgaDecoder::readPixels(in, name, type == 10, header, image, error);
 }

@@ -13,15 +13,22 @@ class ByteReader;
 // descriptor gives. Each failure leaves the reader's message in error, with
 // name standing for the file, and an empty image.
 
-// The header bytes as read.
+// The header bytes as read, and what they say.
 struct TgaHeader {
     std::uint8_t idLength = 0;
     std::array<std::uint8_t, 11> fileHeader{};  // file bytes 1 to 11
     std::array<std::uint8_t, 6> infoHeader{};   // file bytes 12 to 17
+
+    // 2 (uncompressed) or 10 (run-length encoded) when fileHeader is exactly
+    // that type's, else 0.
+    int type() const;
+    unsigned width() const { return infoHeader[1] * 256u + infoHeader[0]; }
+    unsigned height() const { return infoHeader[3] * 256u + infoHeader[2]; }
+    unsigned bits() const { return infoHeader[4]; }
 };
 
 namespace TgaDecoder {
-// Bytes 1 to 11 of a type 2 and of a type 10 file.
+// Bytes 1 to 11 of a type 2 and of a type 10 file (TgaHeader::type).
 extern const std::uint8_t kUncompressedHeader[11];
 extern const std::uint8_t kCompressedHeader[11];
 

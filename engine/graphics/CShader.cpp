@@ -109,10 +109,10 @@ bool CShader::load(const std::string& fragmentPath, const std::string& vertexPat
         succeeded(vertexShader, GL_OBJECT_COMPILE_STATUS_ARB, "compile vertex shader: " + vertexPath);
     const bool fragmentCompiled =
         succeeded(fragmentShader, GL_OBJECT_COMPILE_STATUS_ARB, "compile fragment shader: " + fragmentPath);
-    program = glCreateProgramObjectARB();
-    glAttachObjectARB(program, vertexShader);
-    glAttachObjectARB(program, fragmentShader);
     if (vertexCompiled && fragmentCompiled) {
+        program = glCreateProgramObjectARB();
+        glAttachObjectARB(program, vertexShader);
+        glAttachObjectARB(program, fragmentShader);
         glLinkProgramARB(program);
         if (succeeded(program, GL_OBJECT_LINK_STATUS_ARB,
                       "link shader program of " + vertexPath + " and " + fragmentPath + ":"))

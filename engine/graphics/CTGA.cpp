@@ -15,8 +15,7 @@ bool CTGA::decode(ByteReader& in) {
     TgaHeader header;
     DecodedImage image;
     std::string ignored;
-    if (!TgaDecoder::readStart(in, std::string(), header, ignored) ||
-        !compareBytes(header.fileHeader.size(), header.fileHeader.data(), TgaDecoder::kUncompressedHeader) ||
+    if (!TgaDecoder::readStart(in, std::string(), header, ignored) || header.type() != 2 ||
         !TgaDecoder::readPixels(in, std::string(), false, header, image, ignored))
         return false;
     bitsPerPixel = image.fileBits;

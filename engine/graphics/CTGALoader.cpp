@@ -38,12 +38,15 @@ bool CTGALoader::decode(ByteReader& in, const std::string& name) {
     if (!TgaDecoder::readStart(in, name, header_, message_))
         return failed();
     fileHeader = header_.fileHeader;
-    if (compareHeader(TgaDecoder::kUncompressedHeader, fileHeader, fileHeader.size()))
+    switch (header_.type()) {
+    case 2:
         return loadUncompressed(name, in);
-    if (compareHeader(TgaDecoder::kCompressedHeader, fileHeader, fileHeader.size()))
+    case 10:
         return loadCompressed(name, in);
-    TgaDecoder::rejectType(name, message_);
-    return failed();
+    default:
+        TgaDecoder::rejectType(name, message_);
+        return failed();
+    }
 }
 
 bool CTGALoader::loadUncompressed(const std::string& path, ByteReader& in) { return loadPixels(path, in, false); }
@@ -54,9 +57,9 @@ bool CTGALoader::loadPixels(const std::string& path, ByteReader& in, bool compre
     DecodedImage image;
     const bool ok = TgaDecoder::readPixels(in, path, compressed, header_, image, message_);
     infoHeader = header_.infoHeader;
-    width = headerWidth = infoHeader[1] * 256u + infoHeader[0];
-    height = headerHeight = infoHeader[3] * 256u + infoHeader[2];
-    bitsPerPixel = headerBitsPerPixel = infoHeader[4];
+    width = headerWidth = header_.width();
+    height = headerHeight = header_.height();
+    bitsPerPixel = headerBitsPerPixel = header_.bits();
     if (!ok)
         return failed();
     image.packRgb();

@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <cstring>
 #include <memory>
 
 namespace SurfacePixels {
@@ -25,24 +24,6 @@ int byteOf(Uint8 shift, int bytes) { return SDL_BYTEORDER == SDL_LIL_ENDIAN ? sh
 }  // namespace
 
 bool hasAlpha(const SDL_Surface* surface) { return surface && surface->format->Amask != 0; }
-
-bool extract(SDL_Surface* surface, bool withAlpha, std::vector<std::uint8_t>& out) {
-    out.clear();
-    SurfacePtr model = byteOrderedSurface(withAlpha);
-    if (!surface || !model)
-        return false;
-    // SDL_ConvertSurface copies alpha instead of blending it.
-    SurfacePtr converted(SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE), &SDL_FreeSurface);
-    if (!converted || SDL_LockSurface(converted.get()) != 0)
-        return false;
-    const std::size_t rowBytes = std::size_t(converted->w) * (withAlpha ? 4 : 3);
-    out.resize(rowBytes * converted->h);
-    const auto* src = static_cast<const std::uint8_t*>(converted->pixels);
-    for (int y = 0; y < converted->h; ++y)
-        std::memcpy(out.data() + y * rowBytes, src + std::size_t(y) * converted->pitch, rowBytes);
-    SDL_UnlockSurface(converted.get());
-    return true;
-}
 
 bool layoutOf(const SDL_Surface* surface, PixelLayout& layout, PixelConvert::Palette32& palette) {
     const SDL_PixelFormat* f = surface->format;
@@ -70,29 +51,49 @@ bool layoutOf(const SDL_Surface* surface, PixelLayout& layout, PixelConvert::Pal
     return true;
 }
 
-bool extractBottomUp(SDL_Surface* surface, std::vector<std::uint8_t>& out) {
+bool extractRows(SDL_Surface* surface, bool withAlpha, RowOrder order, std::vector<std::uint8_t>& out) {
     out.clear();
-    PixelLayout layout = PixelLayout::Rgb;
-    PixelConvert::Palette32 palette;
-    SurfacePtr converted(nullptr, &SDL_FreeSurface);
     if (!surface)
         return false;
-    if (!layoutOf(surface, layout, palette)) {
-        SurfacePtr model = byteOrderedSurface(false);
+    PixelLayout layout = PixelLayout::Rgb;
+    PixelConvert::Palette32 palette;
+    // Converting to alpha, SDL copies an alpha channel but turns colour-keyed
+    // pixels transparent black and gives other surfaces their surface-wide
+    // alpha; only the first is read directly.
+    const bool known = layoutOf(surface, layout, palette);
+    const bool ownAlpha =
+        (layout == PixelLayout::Rgba || layout == PixelLayout::Bgra) && !(surface->flags & SDL_SRCCOLORKEY);
+    const bool direct = known && (!withAlpha || ownAlpha);
+    SurfacePtr converted(nullptr, &SDL_FreeSurface);
+    if (!direct) {
+        SurfacePtr model = byteOrderedSurface(withAlpha);
+        // SDL_ConvertSurface copies alpha instead of blending it.
         converted.reset(model ? SDL_ConvertSurface(surface, model->format, SDL_SWSURFACE) : nullptr);
         surface = converted.get();
-        layout = PixelLayout::Rgb;
+        layout = withAlpha ? PixelLayout::Rgba : PixelLayout::Rgb;
     }
     if (!surface || SDL_LockSurface(surface) != 0)
         return false;
+    const int channels = withAlpha ? 4 : 3;
     const std::size_t width = std::size_t(surface->w), height = std::size_t(surface->h);
-    out.resize(width * height * 3);
+    const std::size_t rowBytes = width * std::size_t(channels);
+    out.resize(rowBytes * height);
     const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels);
-    for (std::size_t y = 0; y < height; ++y)
-        DecodedImage::convertRow(pixels + (height - 1 - y) * std::size_t(surface->pitch), layout, palette, width,
-                                 out.data() + y * width * 3, 3);
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::size_t srcRow = order == RowOrder::BottomUp ? height - 1 - y : y;
+        DecodedImage::convertRow(pixels + srcRow * std::size_t(surface->pitch), layout, palette, width,
+                                 out.data() + y * rowBytes, channels);
+    }
     SDL_UnlockSurface(surface);
     return true;
+}
+
+bool extract(SDL_Surface* surface, bool withAlpha, std::vector<std::uint8_t>& out) {
+    return extractRows(surface, withAlpha, RowOrder::Surface, out);
+}
+
+bool extractBottomUp(SDL_Surface* surface, std::vector<std::uint8_t>& out) {
+    return extractRows(surface, false, RowOrder::BottomUp, out);
 }
 
 }  // namespace SurfacePixels

@@ -13,8 +13,15 @@ namespace SurfacePixels {
 // True when the surface's pixel format carries an alpha channel.
 bool hasAlpha(const SDL_Surface* surface);
 
-// Converts the surface; withAlpha selects four bytes per pixel instead of
+// Which row comes first in the extracted pixels.
+enum class RowOrder { Surface, BottomUp };
+
+// Converts the surface, rows in order, in one pass where it has a layout of
+// the decoded images; withAlpha selects four bytes per pixel instead of
 // three. False (and out empty) when SDL cannot convert it.
+bool extractRows(SDL_Surface* surface, bool withAlpha, RowOrder order, std::vector<std::uint8_t>& out);
+
+// extractRows in the surface's order.
 bool extract(SDL_Surface* surface, bool withAlpha, std::vector<std::uint8_t>& out);
 
 // How the surface's pixels sit in memory, in the terms of the decoded
@@ -22,8 +29,6 @@ bool extract(SDL_Surface* surface, bool withAlpha, std::vector<std::uint8_t>& ou
 // no layout for (15 and 16 bits, R, G, B and an unused byte, ...).
 bool layoutOf(const SDL_Surface* surface, PixelLayout& layout, PixelConvert::Palette32& palette);
 
-// The surface as tightly packed R, G, B rows, bottom row first (OpenGL's
-// order), in one pass where it has a layout of the decoded images. False
-// (and out empty) when SDL cannot convert it.
+// extractRows as R, G, B, bottom row first (OpenGL's order).
 bool extractBottomUp(SDL_Surface* surface, std::vector<std::uint8_t>& out);
 }  // namespace SurfacePixels

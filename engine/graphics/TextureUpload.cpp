@@ -50,12 +50,14 @@ GLuint create(const std::uint8_t* rows, std::size_t rowStride, int width, int he
               const PixelConvert::Palette32* palette, const Options& options) {
     PixelBuffer packed;
     if (needsPacking(layout, options)) {
+        // Palette rows handed over without their palette come out black.
         static const PixelConvert::Palette32 kBlack;
+        const PixelConvert::Palette32& colours = palette ? *palette : kBlack;
         const int channels = DecodedImage::channelsOf(layout);
         const std::size_t packedRow = std::size_t(width) * channels;
         packed.resize(packedRow * std::size_t(height));
         for (std::size_t y = 0; y < std::size_t(height); ++y)
-            DecodedImage::convertRow(rows + y * rowStride, layout, palette ? *palette : kBlack, std::size_t(width),
+            DecodedImage::convertRow(rows + y * rowStride, layout, colours, std::size_t(width),
                                      packed.data() + y * packedRow, channels);
         rows = packed.data();
         rowStride = packedRow;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <utility>
-#include <vector>
 
 #include "bytes/BmpDecoder.h"
 #include "bytes/ImageFile.h"
@@ -12,10 +11,11 @@
 namespace {
 // Byte `index` of the picture as tightly packed R, G, B rows.
 int packedByte(const DecodedImage& image, std::size_t index) {
-    const std::size_t pixel = index / 3;
-    std::vector<std::uint8_t> row(std::size_t(image.width) * 3);
-    image.copyRow(pixel / std::size_t(image.width), row.data(), 3);
-    return row[pixel % std::size_t(image.width) * 3 + index % 3];
+    const std::size_t pixel = index / 3, width = std::size_t(image.width);
+    const std::uint8_t* src = image.row(pixel / width) + pixel % width * DecodedImage::bytesPerPixel(image.layout);
+    std::uint8_t rgb[3];
+    DecodedImage::convertRow(src, image.layout, image.palette, 1, rgb, 3);
+    return rgb[index % 3];
 }
 
 // The console trace of a load, counted in R, G, B texel bytes.
@@ -37,8 +37,10 @@ void printTrace(const DecodedImage& image) {
         if (bytes > 318)
             std::printf("Texinfo elso elott: %d\n", 0);
         std::printf("8 bites kodolas: %d\n", image.width * image.height);
-        if (bytes > 318)
-            std::printf("texel 318: %d\nTexinfo elso utan: %d\n", packedByte(image, 318), packedByte(image, 318));
+        if (bytes > 318) {
+            const int texel = packedByte(image, 318);
+            std::printf("texel 318: %d\nTexinfo elso utan: %d\n", texel, texel);
+        }
         break;
     case 24:
         std::puts("222222");

@@ -26,21 +26,33 @@ std::string jsonText(const std::string& text) {
 
 std::string jsonVector(const CVector3& v) { return TextFormat::format("[%g,%g,%g]", v.x, v.y, v.z); }
 
+// Faces over all objects; faces names an object's face list.
+template <typename Objects, typename FaceList>
+std::size_t faceSum(const Objects& objects, FaceList faces) {
+    std::size_t sum = 0;
+    for (const auto& object : objects)
+        sum += (object.*faces).size();
+    return sum;
+}
+
 // The counts of a mesh model: faces over all its objects, or of one frame
 // when every object is a key frame of the same mesh.
 ModelReport::Counts meshCounts(const char* format, const tMeshModel& model, bool keyFrames) {
     ModelReport::Counts counts;
     counts.format = format;
     counts.objects = keyFrames ? 1 : model.objects.size();
-    for (const t3DObject& object : model.objects)
-        counts.faces += keyFrames ? 0 : object.pFaces.size();
-    if (keyFrames && !model.objects.empty())
-        counts.faces = model.objects.front().pFaces.size();
     counts.vertexCount = model.totalVertices;
     counts.materials = model.materials.size();
-    const bool firstFrame = keyFrames && !model.objects.empty();
-    counts.boundsMin = firstFrame ? model.objects.front().boundsMin : model.boundsMin;
-    counts.boundsMax = firstFrame ? model.objects.front().boundsMax : model.boundsMax;
+    if (keyFrames && !model.objects.empty()) {
+        const t3DObject& frame = model.objects.front();
+        counts.faces = frame.pFaces.size();
+        counts.boundsMin = frame.boundsMin;
+        counts.boundsMax = frame.boundsMax;
+    } else {
+        counts.faces = faceSum(model.objects, &t3DObject::pFaces);
+        counts.boundsMin = model.boundsMin;
+        counts.boundsMax = model.boundsMax;
+    }
     return counts;
 }
 
@@ -95,8 +107,7 @@ std::unique_ptr<FileReport> ModelReport::native(const std::string& path, std::st
     Counts counts;
     counts.format = "native";
     counts.objects = model.objects.size();
-    for (const K3DModelObject& object : model.objects)
-        counts.faces += object.faces.size();
+    counts.faces = faceSum(model.objects, &K3DModelObject::faces);
     counts.vertexCount = model.totalVertices;
     counts.materials = model.materials.size();
     counts.boundsMin = model.boundsMin;
