@@ -12,7 +12,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <memory>
 #include <new>
 
 #include "EngineTestApp/EngineTestApp.h"
@@ -27,14 +26,7 @@ std::atomic<long> gAllocations{0};
 
 long allocations() { return gAllocations.load(); }
 
-EngineTestApp& app() {
-    static std::unique_ptr<EngineTestApp> created = [] {
-        auto made = std::make_unique<EngineTestApp>();
-        FrameMeasure::requireWindow(made->init());
-        return made;
-    }();
-    return *created;
-}
+EngineTestApp& app() { return FrameMeasure::created<EngineTestApp>(); }
 
 void BM_EngineTestFrame(benchmark::State& state) {
     EngineTestApp& scene = app();

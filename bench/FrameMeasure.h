@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 namespace FrameMeasure {
 inline double threadCpuSeconds() {
@@ -21,6 +22,18 @@ inline void requireWindow(bool opened) {
         std::fprintf(stderr, "no window: run this on an X display\n");
         std::exit(1);
     }
+}
+
+// The application, made and initialised (init() opens its window) on first
+// use and kept for every benchmark after.
+template <typename App>
+App& created() {
+    static std::unique_ptr<App> app = [] {
+        auto made = std::make_unique<App>();
+        requireWindow(made->init());
+        return made;
+    }();
+    return *app;
 }
 
 // Runs frame() warmUp times, then once per iteration. allocationCount, when

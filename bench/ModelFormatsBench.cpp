@@ -33,10 +33,6 @@ struct ModelFile {
     double megabytes = 0;
 };
 
-std::string writeBytes(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    return ImageMagick::writeFile(name, bytes);
-}
-
 // A rolling grid of columns x rows quads split into triangles, with
 // texture coordinates.
 std::string objGrid(int columns, int rows) {
@@ -118,11 +114,11 @@ std::vector<ModelFile> writeFiles() {
     const CVector3 lo{-1, 0, -1}, hi{1, 2, 1};
     std::vector<ModelFile> files = {
         {"box.obj", ModelFiles::writeText("box.obj", ModelFiles::objBox(lo, hi))},
-        {"box.3ds", writeBytes("box.3ds", ModelFiles::box3ds(lo, hi))},
-        {"box.md2", writeBytes("box.md2", ModelFiles::boxMd2(lo, hi))},
+        {"box.3ds", ImageMagick::writeFile("box.3ds", ModelFiles::box3ds(lo, hi))},
+        {"box.md2", ImageMagick::writeFile("box.md2", ModelFiles::boxMd2(lo, hi))},
         {"grid-1M-triangles.obj", objGrid(1000, 500)},
-        {"grid-60k-faces.3ds", writeBytes("grid.3ds", grid3ds(200, 150))},
-        {"wave-200-frames.md2", writeBytes("wave.md2", md2Frames(200))},
+        {"grid-60k-faces.3ds", ImageMagick::writeFile("grid.3ds", grid3ds(200, 150))},
+        {"wave-200-frames.md2", ImageMagick::writeFile("wave.md2", md2Frames(200))},
     };
     const std::string exported = ImageMagick::tempDir() + "/box-assimp.3ds";
     if (ModelFiles::assimpExport(files[0].path, exported))

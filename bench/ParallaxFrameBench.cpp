@@ -5,23 +5,12 @@
 // engine's own share).
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "FrameMeasure.h"
 #include "Test/testParallax.h"
 
 namespace {
-testParallax& demo() {
-    static std::unique_ptr<testParallax> app = [] {
-        auto created = std::make_unique<testParallax>();
-        FrameMeasure::requireWindow(created->init());
-        return created;
-    }();
-    return *app;
-}
-
 void BM_ParallaxFrame(benchmark::State& state) {
-    testParallax& app = demo();
+    testParallax& app = FrameMeasure::created<testParallax>();
     FrameMeasure::measure(state, 20, [&] { app.render(); });
 }
 BENCHMARK(BM_ParallaxFrame)->Iterations(600)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -117,6 +117,15 @@ class XServer:
         subprocess.run(["import", "-window", "root", path], env=self.env(), check=True)
         return Image.load(path)
 
+    def screenshot_until(self, condition, timeout=20, path=None):
+        """Screenshots until condition(shot) holds or time runs out; returns the last one."""
+        deadline = time.time() + timeout
+        while True:
+            shot = self.screenshot(path)
+            if condition(shot) or time.time() > deadline:
+                return shot
+            time.sleep(0.2)
+
 
 class Image:
     """RGB pixels of an image file, read through ImageMagick."""
@@ -146,6 +155,15 @@ class Image:
 
     def region(self, x0, y0, x1, y1):
         return [self.pixel(x, y) for y in range(y0, y1) for x in range(x0, x1)]
+
+    def count(self, box, test):
+        """How many pixels of box (x0, y0, x1, y1) pass test((r, g, b))."""
+        return sum(1 for p in self.region(*box) if test(p))
+
+    def mean(self, box):
+        """The mean channel value over box (x0, y0, x1, y1)."""
+        pixels = self.region(*box)
+        return sum(sum(p) for p in pixels) / (3 * len(pixels))
 
 
 def keep_screenshot(image, name, box=None):
@@ -182,6 +200,11 @@ class App:
 
     def running(self):
         return self.proc.poll() is None
+
+    def quit_with_escape(self, x):
+        """Presses Escape; the application must exit with status zero."""
+        x.xdotool("key", "Escape")
+        assert self.wait() == 0, self.output()
 
 
 def run_tests(tests):

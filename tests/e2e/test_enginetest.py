@@ -16,9 +16,11 @@ LIT_GROUND = (380, 180, 420, 220)
 CRUSADER_SHADOW = (565, 305, 585, 335)
 
 
-def brightness(shot, box):
-    pixels = shot.region(*box)
-    return sum(sum(p) for p in pixels) / (3 * len(pixels))
+def check_shadow(shot):
+    """The crusader's shadow darkens the lit ground; returns its brightness."""
+    lit, shadow = shot.mean(LIT_GROUND), shot.mean(CRUSADER_SHADOW)
+    assert shadow < 0.8 * lit, f"no shadow: ground {lit:.0f}, shadow {shadow:.0f}"
+    return shadow
 
 
 def settled(x, seconds=4):
@@ -33,16 +35,14 @@ def test_scene_shadow_follows_the_light():
         x.wait_for_window("Kavor Engine")
         before = settled(x)
         keep_screenshot(before, "enginetest")
-        lit, shadow = brightness(before, LIT_GROUND), brightness(before, CRUSADER_SHADOW)
-        assert shadow < 0.8 * lit, f"no shadow: ground {lit:.0f}, shadow {shadow:.0f}"
+        shadow = check_shadow(before)
         x.xdotool("keydown", "Left")
         time.sleep(1.5)
         x.xdotool("keyup", "Left")
         after = settled(x, 1)
-        moved = brightness(after, CRUSADER_SHADOW)
+        moved = after.mean(CRUSADER_SHADOW)
         assert moved > 1.15 * shadow, f"the shadow stayed: {shadow:.0f} before, {moved:.0f} after"
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0, app.output()
+        app.quit_with_escape(x)
     output = app.output()
     check_stages(output)
     for line in LOADER_LINES:
@@ -57,10 +57,8 @@ def test_shadow_map_without_framebuffer_objects():
         app = App(x, ENGINETEST, env=env)
         x.wait_for_window("Kavor Engine")
         shot = settled(x)
-        lit, shadow = brightness(shot, LIT_GROUND), brightness(shot, CRUSADER_SHADOW)
-        assert shadow < 0.8 * lit, f"no shadow: ground {lit:.0f}, shadow {shadow:.0f}"
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0, app.output()
+        check_shadow(shot)
+        app.quit_with_escape(x)
     output = app.output()
     warning = "Warning: Your video card does not support GL_EXT_framebuffer_object extension!"
     assert output.count(warning) == 1, output

@@ -10,23 +10,8 @@ def example(name):
     return os.path.join(bin_dir(), f"example-{name}")
 
 
-def wait_for(x, condition, timeout=20):
-    """Screenshots until condition(shot) holds; returns the last one."""
-    deadline = time.time() + timeout
-    while True:
-        shot = x.screenshot()
-        if condition(shot) or time.time() > deadline:
-            return shot
-        time.sleep(0.2)
-
-
-def count(shot, box, test):
-    return sum(1 for p in shot.region(*box) if test(p))
-
-
 def quit_with_escape(x, app):
-    x.xdotool("key", "Escape")
-    assert app.wait() == 0, app.output()
+    app.quit_with_escape(x)
     output = app.output()
     assert "Failed" not in output and "Cannot" not in output, output
 
@@ -36,8 +21,8 @@ def test_sprites_and_text():
         app = App(x, example("sprites-and-text"))
         x.wait_for_window("Kavor Engine")
         yellow_title = lambda p: p[0] > 200 and p[1] > 180 and p[2] < 100
-        shot = wait_for(x, lambda s: count(s, (200, 40, 400, 56), yellow_title) > 50)
-        assert count(shot, (200, 40, 400, 56), yellow_title) > 50, "no title text"
+        shot = x.screenshot_until(lambda s: s.count((200, 40, 400, 56), yellow_title) > 50)
+        assert shot.count((200, 40, 400, 56), yellow_title) > 50, "no title text"
         # The sprite's first frame: the power button's dark plate.
         assert shot.pixel(300, 310)[2] > shot.pixel(300, 310)[0], "no sprite"
         keep_screenshot(shot, "example-sprites-and-text")
@@ -50,8 +35,8 @@ def test_lit_model():
         x.wait_for_window("Kavor Engine")
         green = lambda p: p[1] > 60 and p[1] > p[0] + 15 and p[1] > p[2] + 30
         character = (340, 180, 480, 420)
-        shot = wait_for(x, lambda s: count(s, character, green) > 500)
-        assert count(shot, character, green) > 500, "no character"
+        shot = x.screenshot_until(lambda s: s.count(character, green) > 500)
+        assert shot.count(character, green) > 500, "no character"
         keep_screenshot(shot, "example-lit-model")
         quit_with_escape(x, app)
 
@@ -60,7 +45,7 @@ def test_gui_window():
     with XServer(800, 600) as x:
         app = App(x, example("gui-window"))
         x.wait_for_window("Kavor Engine")
-        wait_for(x, lambda s: count(s, (140, 140, 290, 200), lambda p: p[0] > 200 and p[1] > 120) > 1000)
+        x.screenshot_until(lambda s: s.count((140, 140, 290, 200), lambda p: p[0] > 200 and p[1] > 120) > 1000)
         x.xdotool("mousemove", 200, 170)
         time.sleep(0.3)
         keep_screenshot(x.screenshot(), "example-gui-window")

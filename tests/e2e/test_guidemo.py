@@ -64,8 +64,7 @@ def test_dragging_the_title_bar_moves_the_window():
         moved = (WINDOW[0] + 60, WINDOW[1] + 40)
         assert patch(after, moved) == patch(before, WINDOW), "the Start button did not move by (60, 40)"
         assert patch(after, WINDOW) != patch(before, WINDOW)
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0
+        app.quit_with_escape(x)
         assert "Clicked control" not in app.output(), "a drag clicks nothing"
 
 

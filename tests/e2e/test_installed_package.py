@@ -5,7 +5,6 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 
 from e2e_support import App, XServer, bin_dir, run_tests
 
@@ -32,16 +31,12 @@ def test_installed_engine_builds_and_runs_a_game():
         with XServer(320, 240) as x:
             app = App(x, os.path.join(game_build, "installed-game"), cwd=work)
             x.wait_for_window("Kavor Engine")
-            deadline = time.time() + 20
-            while True:
-                shot = x.screenshot(os.path.join(scratch, "shot.png"))
-                yellow = [p for p in shot.region(20, 100, 200, 116) if p[0] > 200 and p[1] > 200 and p[2] < 80]
-                if len(yellow) > 50 or time.time() > deadline:
-                    break
-                time.sleep(0.2)
-            assert len(yellow) > 50, f"the text is not on screen ({len(yellow)} yellow pixels)"
-            x.xdotool("key", "Escape")
-            assert app.wait() == 0, app.output()
+            text, yellow = (20, 100, 200, 116), lambda p: p[0] > 200 and p[1] > 200 and p[2] < 80
+            shot = x.screenshot_until(lambda s: s.count(text, yellow) > 50,
+                                      path=os.path.join(scratch, "shot.png"))
+            found = shot.count(text, yellow)
+            assert found > 50, f"the text is not on screen ({found} yellow pixels)"
+            app.quit_with_escape(x)
         output = app.output()
         assert "Loading Font: Data/Font/font.tga" in output, output
         assert "Cannot" not in output and "Failed" not in output, output

@@ -56,8 +56,7 @@ def test_transcript_and_log_then_escape():
     with XServer() as x:
         app = start(x)
         x.xdotool("mousemove", 512, 384)
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0
+        app.quit_with_escape(x)
         check_lines(app.output().split("\n"), expected_start())
         # Texture messages start a line and leave it open, so the echo may share it.
         assert any(line.endswith("Init Camera 2D") for line in app.output().split("\n"))
@@ -83,8 +82,7 @@ def test_missing_shaders_directory_is_reported_and_the_demo_runs_on():
         with XServer() as x:
             app = start(x, cwd=workdir)
             x.xdotool("mousemove", 512, 384)
-            x.xdotool("key", "Escape")
-            assert app.wait() == 0
+            app.quit_with_escape(x)
             out = app.output()
     assert out.count("Cannot Load vertex shader: shaders/") == 14, out
     assert out.count("Cannot Load fragment shader: shaders/") == 14, out
@@ -95,8 +93,7 @@ def test_no_audio_device_is_reported_and_the_demo_runs_on():
         app = App(x, KAVOR, cwd=ROOT, env=x.env(SDL_AUDIODRIVER="no-such-driver"))
         x.wait_for_window("Kavor Engine")
         x.xdotool("mousemove", 512, 384)
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0
+        app.quit_with_escape(x)
         assert "Initialize Sound Manager...Unable to open audio!done." in app.output().split("\n")
 
 

@@ -12,11 +12,6 @@ LANDSCAPE = (0, 560, 760, 640)   # x0, y0, x1, y1: hills and trees, clear of the
 SKY_BAND = (0, 82, 1024, 100)    # below the text, above the front clouds
 
 
-def count(image, box, test):
-    x0, y0, x1, y1 = box
-    return sum(1 for pixel in image.region(x0, y0, x1, y1) if test(*pixel))
-
-
 def horizontal_shift(before, after, box, search=400):
     """How far the content of box moved left between the two screenshots."""
     x0, y0, x1, y1 = box
@@ -43,8 +38,7 @@ def start(x):
 
 def quit_with_escape(x, app):
     x.xdotool("mousemove", 512, 420)
-    x.xdotool("key", "Escape")
-    assert app.wait() == 0
+    app.quit_with_escape(x)
 
 
 def test_first_screen_shows_landscape_title_help_logo_and_pointer():
@@ -59,13 +53,13 @@ def test_first_screen_shows_landscape_title_help_logo_and_pointer():
         quit_with_escape(x, app)
     keep_screenshot(with_pointer, "parallax-demo")
     shot = with_pointer
-    assert count(shot, LANDSCAPE, lambda r, g, b: g > r and g > b) > 0.5 * 760 * 80, "no green landscape"
-    assert count(shot, (400, 5, 700, 26), lambda r, g, b: r > 200 and 140 < g < 230 and b < 90) > 80, \
+    assert shot.count(LANDSCAPE, lambda p: p[1] > p[0] and p[1] > p[2]) > 0.5 * 760 * 80, "no green landscape"
+    assert shot.count((400, 5, 700, 26), lambda p: p[0] > 200 and 140 < p[1] < 230 and p[2] < 90) > 80, \
         "no gold title"
-    assert count(shot, (10, 30, 560, 75), lambda r, g, b: r > 200 and g < 110 and b < 110) > 200, \
+    assert shot.count((10, 30, 560, 75), lambda p: p[0] > 200 and p[1] < 110 and p[2] < 110) > 200, \
         "no red help lines"
-    assert count(shot, (1, 5, 200, 20), lambda r, g, b: min(r, g, b) > 220) > 40, "no frame-rate text"
-    assert count(shot, (770, 640, 1020, 766), lambda r, g, b: r > 200 and g > 140 and b < 90) > 300, \
+    assert shot.count((1, 5, 200, 20), lambda p: min(p) > 220) > 40, "no frame-rate text"
+    assert shot.count((770, 640, 1020, 766), lambda p: p[0] > 200 and p[1] > 140 and p[2] < 90) > 300, \
         "no logo in the bottom-right corner"
     changed = sum(1 for a, b in zip(with_pointer.region(300, 300, 320, 330),
                                     without_pointer.region(300, 300, 320, 330)) if a != b)
@@ -118,8 +112,7 @@ def test_missing_images_are_reported_and_the_demo_runs_on():
             for edge in (0, 1023, 512):  # scroll both ways over the empty layers
                 x.xdotool("mousemove", edge, 400)
                 time.sleep(0.5)
-            x.xdotool("key", "Escape")
-            assert app.wait() == 0
+            app.quit_with_escape(x)
             out = app.output()
     for name in ("Logo/k3dlogo.png", "scroll/Background03_big_alpha.png", "MousePointer.png"):
         assert f"Failed to load the image: Data/{name}" in out, out

@@ -93,8 +93,7 @@ def test_closing_a_box_on_the_left_edge_claims_it():
             assert field.at(*outside) == FREE, (outside, field.at(*outside))
         keep_screenshot(field.image, "velmora", x.window_box(x.wait_for_window("Kavor Engine")))
 
-        x.xdotool("key", "Escape")
-        assert app.wait() == 0
+        app.quit_with_escape(x)
         out = app.output()
         assert "Fillrectangle...\n" in out and "\nCumi 1....\nbal\n" in out, out[-2000:]
         check_stages(out)

@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-#include <memory>
 #include <regex>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "objects3d/C3DGameObjectManager.h"
 #include "runtime/EngineGlobals.h"
 #include "scene3d/CLightManager.h"
+#include "support/ImageMagick.h"
 #include "support/TestWindow.h"
 
 namespace {
@@ -30,11 +29,8 @@ void tap(SDLKey key) {
 
 // The vertex count kavor-inspect reports for a model file.
 unsigned long long inspectedVertices(const std::string& file) {
-    const std::string command = std::string(KAVOR_INSPECT) + " " + file + " 2>/dev/null";
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
     std::string out;
-    for (int c; pipe && (c = std::fgetc(pipe.get())) != EOF;)
-        out += static_cast<char>(c);
+    ImageMagick::capture(std::string(KAVOR_INSPECT) + " " + file, out);
     std::smatch match;
     return std::regex_search(out, match, std::regex("\"vertexCount\":(\\d+)")) ? std::stoull(match[1]) : 0;
 }

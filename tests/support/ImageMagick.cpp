@@ -7,17 +7,21 @@
 #include <iterator>
 
 namespace ImageMagick {
-namespace {
+std::string readAll(std::FILE* stream) {
+    std::string text;
+    char buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, stream)) > 0;)
+        text.append(buffer, got);
+    return text;
+}
+
 bool capture(const std::string& command, std::string& output) {
     FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
     if (!pipe)
         return false;
-    char buffer[65536];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, got);
+    output += readAll(pipe);
     return pclose(pipe) == 0;
 }
-}  // namespace
 
 const std::string& tempDir() {
     struct Dir {

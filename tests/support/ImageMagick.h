@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,11 @@
 namespace ImageMagick {
 // A fresh directory under the system temp dir, removed at process exit.
 const std::string& tempDir();
+// Everything left to read from stream.
+std::string readAll(std::FILE* stream);
+// Appends what command writes to stdout (stderr discarded) to output; true
+// when it exits 0.
+bool capture(const std::string& command, std::string& output);
 // Runs `convert <args>`; true when it exits 0.
 bool convert(const std::string& args);
 

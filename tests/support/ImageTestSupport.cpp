@@ -26,27 +26,21 @@ bool engineDecode(const std::string& kind, const std::vector<std::uint8_t>& byte
     return true;
 }
 
+std::string refusal(const std::string& kind, const std::vector<std::uint8_t>& bytes) {
+    DecodedImage image;
+    std::string error;
+    ByteReader in(bytes);
+    EXPECT_FALSE(decoderFor(kind)(in, "x." + kind, image, error));
+    EXPECT_TRUE(image.empty());
+    return error;
+}
+
 std::vector<std::uint8_t> topDownRgba(const DecodedImage& image) {
     const std::size_t rowBytes = std::size_t(image.width) * 4;
     std::vector<std::uint8_t> out(rowBytes * std::size_t(image.height));
     for (std::size_t y = 0; y < std::size_t(image.height); ++y)
         image.copyRow(y, out.data() + (std::size_t(image.height) - 1 - y) * rowBytes, 4);
     return out;
-}
-
-Bytes& Bytes::u8(unsigned v) {
-    data.push_back(static_cast<std::uint8_t>(v));
-    return *this;
-}
-Bytes& Bytes::u16(unsigned v) { return u8(v & 0xFF).u8(v >> 8); }
-Bytes& Bytes::u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
-Bytes& Bytes::fill(std::size_t n, unsigned v) {
-    data.insert(data.end(), n, static_cast<std::uint8_t>(v));
-    return *this;
-}
-Bytes& Bytes::raw(const std::vector<std::uint8_t>& v) {
-    data.insert(data.end(), v.begin(), v.end());
-    return *this;
 }
 
 void expectDecodesLikeImageMagick(const std::string& kind, const std::string& name,

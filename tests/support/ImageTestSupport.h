@@ -5,6 +5,7 @@
 
 #include "bytes/DecodedImage.h"
 #include "bytes/ImageFile.h"
+#include "support/ByteWriter.h"
 
 // The engine's decoder for an image kind: "tga", "bmp" or "pcx".
 ImageDecoder decoderFor(const std::string& kind);
@@ -15,6 +16,10 @@ ImageDecoder decoderFor(const std::string& kind);
 bool engineDecode(const std::string& kind, const std::vector<std::uint8_t>& bytes, DecodedImage& image,
                   std::string& message);
 
+// Decodes bytes named "x.<kind>" with the engine's reader for kind, expects
+// it to refuse them and leave the image empty; returns the reader's message.
+std::string refusal(const std::string& kind, const std::vector<std::uint8_t>& bytes);
+
 // The picture as ImageMagick's reference gives it: rows top first, R, G, B, A.
 std::vector<std::uint8_t> topDownRgba(const DecodedImage& image);
 
@@ -24,12 +29,5 @@ std::vector<std::uint8_t> topDownRgba(const DecodedImage& image);
 void expectDecodesLikeImageMagick(const std::string& kind, const std::string& name,
                                   const std::vector<std::uint8_t>& file);
 
-// Little helpers to write binary files by hand.
-struct Bytes {
-    std::vector<std::uint8_t> data;
-    Bytes& u8(unsigned v);
-    Bytes& u16(unsigned v);
-    Bytes& u32(std::uint32_t v);
-    Bytes& fill(std::size_t n, unsigned v);
-    Bytes& raw(const std::vector<std::uint8_t>& v);
-};
+// The name the image tests use for a hand-made file.
+using Bytes = ByteWriter;

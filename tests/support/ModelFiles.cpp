@@ -2,35 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
 #include "support/ImageMagick.h"
 
 namespace ModelFiles {
-Writer& Writer::u8(unsigned v) {
-    data.push_back(static_cast<std::uint8_t>(v));
-    return *this;
-}
-Writer& Writer::u16(unsigned v) { return u8(v & 0xFF).u8((v >> 8) & 0xFF); }
-Writer& Writer::u32(std::uint32_t v) { return u16(v & 0xFFFF).u16(v >> 16); }
-Writer& Writer::f32(float v) {
-    std::uint32_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    return u32(bits);
-}
-Writer& Writer::text(const std::string& s, std::size_t size) {
-    const std::size_t total = size ? size : s.size() + 1;
-    for (std::size_t i = 0; i < total; ++i)
-        u8(i < s.size() ? static_cast<unsigned char>(s[i]) : 0);
-    return *this;
-}
-Writer& Writer::raw(const std::vector<std::uint8_t>& bytes) {
-    data.insert(data.end(), bytes.begin(), bytes.end());
-    return *this;
-}
-
 std::vector<std::uint8_t> chunk(std::uint16_t id, const std::vector<std::uint8_t>& payload) {
     return Writer().u16(id).u32(static_cast<std::uint32_t>(payload.size() + 6)).raw(payload).data;
 }
@@ -148,10 +125,8 @@ std::string nativeBox(const std::string& name, const CVector3& lo, const CVector
 std::string console(const std::function<void(std::FILE*)>& run) {
     std::FILE* sink = std::tmpfile();
     run(sink);
-    std::string text;
     std::rewind(sink);
-    for (int c; (c = std::fgetc(sink)) != EOF;)
-        text += static_cast<char>(c);
+    const std::string text = ImageMagick::readAll(sink);
     std::fclose(sink);
     return text;
 }
@@ -168,17 +143,17 @@ bool assimpExport(const std::string& from, const std::string& to) {
 }
 
 bool assimpInfo(const std::string& path, AssimpInfo& out) {
-    FILE* pipe = popen(("assimp info '" + path + "' 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return false;
-    char line[512];
-    while (std::fgets(line, sizeof line, pipe)) {
+    std::string report;
+    const bool ran = ImageMagick::capture("assimp info '" + path + "'", report);
+    std::istringstream lines(report);
+    for (std::string text; std::getline(lines, text);) {
+        const char* line = text.c_str();
         std::sscanf(line, " Meshes: %d", &out.meshes);
         std::sscanf(line, " Vertices: %d", &out.vertices);
         std::sscanf(line, " Faces: %d", &out.faces);
         std::sscanf(line, " Minimum point (%f %f %f)", &out.min.x, &out.min.y, &out.min.z);
         std::sscanf(line, " Maximum point (%f %f %f)", &out.max.x, &out.max.y, &out.max.z);
     }
-    return pclose(pipe) == 0 && out.faces >= 0;
+    return ran && out.faces >= 0;
 }
 }  // namespace ModelFiles

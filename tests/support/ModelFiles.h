@@ -8,23 +8,13 @@
 
 #include "Basic/CVector3.h"
 #include "Models/loaders/Structures.h"
+#include "support/ByteWriter.h"
 
 // Model files made by hand for the model tests: 3DS chunks, MD2 files from
 // a table of fields, boxes in every format, and assimp's command-line tool
 // as the independent converter and reader.
 namespace ModelFiles {
-// Little-endian fields appended one by one.
-struct Writer {
-    std::vector<std::uint8_t> data;
-    Writer& u8(unsigned v);
-    Writer& u16(unsigned v);
-    Writer& u32(std::uint32_t v);
-    Writer& f32(float v);
-    // The text's bytes, padded with zeros (or cut) to size; with size 0, the
-    // text and one terminating zero.
-    Writer& text(const std::string& s, std::size_t size = 0);
-    Writer& raw(const std::vector<std::uint8_t>& bytes);
-};
+using Writer = ByteWriter;  // the name the model tests use
 
 // A 3DS chunk: id, length (header included), payload.
 std::vector<std::uint8_t> chunk(std::uint16_t id, const std::vector<std::uint8_t>& payload);

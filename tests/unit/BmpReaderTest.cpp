@@ -25,15 +25,6 @@ std::vector<std::uint8_t> bmpFile(std::int32_t width, std::int32_t height, unsig
 const std::vector<std::uint32_t> kPalette16 = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
                                                0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                                0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-
-std::string failure(const std::vector<std::uint8_t>& file) {
-    DecodedImage image;
-    std::string error;
-    ByteReader in(file);
-    EXPECT_FALSE(decodeBmp(in, "x.bmp", image, error));
-    EXPECT_TRUE(image.empty());
-    return error;
-}
 }  // namespace
 
 // Layouts ImageMagick reads but does not write: 4-bit runs (alternating
@@ -99,17 +90,17 @@ TEST(BmpReader, HostileValuesStayInside) {
 TEST(BmpReader, RefusedFilesAndTheirMessages) {
     const std::vector<std::uint8_t> pixels(64, 0);
     const std::string unsupported = "unsupported bitmap type or bad filecompression type (";
-    EXPECT_EQ(failure(bmpFile(4, 4, 32, 3, {}, pixels)), unsupported + "3)\n");
-    EXPECT_EQ(failure(bmpFile(4, 4, 16, 0, {}, pixels)), unsupported + "0)\n");
-    EXPECT_EQ(failure(bmpFile(4, -4, 8, 1, kPalette16, pixels)), unsupported + "1)\n");
-    EXPECT_EQ(failure(bmpFile(100000, 100000, 24, 0, {}, pixels)), "x.bmp has an invalid size!\n");
-    EXPECT_EQ(failure(bmpFile(40, 40, 24, 0, {}, pixels)), "x.bmp is truncated or damaged!\n");
-    EXPECT_EQ(failure(bmpFile(4, 4, 8, 1, kPalette16, {3, 1, 0})), "x.bmp is truncated or damaged!\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(4, 4, 32, 3, {}, pixels)), unsupported + "3)\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(4, 4, 16, 0, {}, pixels)), unsupported + "0)\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(4, -4, 8, 1, kPalette16, pixels)), unsupported + "1)\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(100000, 100000, 24, 0, {}, pixels)), "x.bmp has an invalid size!\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(40, 40, 24, 0, {}, pixels)), "x.bmp is truncated or damaged!\n");
+    EXPECT_EQ(refusal("bmp", bmpFile(4, 4, 8, 1, kPalette16, {3, 1, 0})), "x.bmp is truncated or damaged!\n");
     auto broken = bmpFile(1, 1, 24, 0, {}, {1, 2, 3, 0});
     broken[14] = 20;  // no such header size
-    EXPECT_EQ(failure(broken), "x.bmp is not a valid BMP file!\n");
+    EXPECT_EQ(refusal("bmp", broken), "x.bmp is not a valid BMP file!\n");
     broken[0] = 'P';
-    EXPECT_EQ(failure(broken), "x.bmp is not a valid BMP file!\n");
+    EXPECT_EQ(refusal("bmp", broken), "x.bmp is not a valid BMP file!\n");
 }
 
 // The utilities' SDL reader: a 3-pixel row is padded to 12 bytes in the

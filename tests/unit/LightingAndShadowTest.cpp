@@ -11,17 +11,12 @@
 #include "scene3d/CLightManager.h"
 #include "Models/CShadowVolume.h"
 #include "support/LiteralSilhouette.h"
+#include "support/VectorNear.h"
 
 namespace {
 CVector3 applied(const CLight::Matrix& m, const CVector3& p) {
     return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12], m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
             m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
-}
-
-void expectNear(const CVector3& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-3f);
-    EXPECT_NEAR(v.y, y, 1e-3f);
-    EXPECT_NEAR(v.z, z, 1e-3f);
 }
 
 // Triangles in the y = 0 plane facing up; the light straight above.
@@ -46,9 +41,9 @@ const std::vector<CVector3> kSquare = {{0, 0, 0}, {0, 0, 1}, {1, 0, 1}, {1, 0, 0
 // for the next setPosition.
 TEST(Light, MatricesFollowPositionAndLens) {
     CLight light;
-    expectNear(applied(light.getViewMatrix(), {50, 145.3f, 140}), 0, 0, 0);
+    expectNear(applied(light.getViewMatrix(), {50, 145.3f, 140}), {0, 0, 0}, 1e-3f);
     const float distance = std::sqrt(50 * 50 + 145.3f * 145.3f + 140 * 140);
-    expectNear(applied(light.getViewMatrix(), {0, 0, 0}), 0, 0, -distance);
+    expectNear(applied(light.getViewMatrix(), {0, 0, 0}), {0, 0, -distance}, 1e-3f);
     const float focal = 1.0f / std::tan(matrix4x4f::degToRad(22.5f));
     EXPECT_NEAR(light.getProjectionMatrix()[5], focal, 1e-4f);
     light.setFov(90);
@@ -61,7 +56,7 @@ TEST(Light, MatricesFollowPositionAndLens) {
 TEST(LightManager, IdsOutsideTheListAreSafe) {
     CLightManager manager;
     EXPECT_EQ(manager.getLight(1), nullptr);
-    expectNear(manager.getLightPosition(1), 0, 0, 0);
+    expectNear(manager.getLightPosition(1), {0, 0, 0}, 1e-3f);
     EXPECT_EQ(manager.getLightProjectionMatrix(3)[0], 1.0f);  // identity without lights
     CLight first, second;
     second.setFar(10);
@@ -71,7 +66,7 @@ TEST(LightManager, IdsOutsideTheListAreSafe) {
     EXPECT_EQ(manager.getLight(2), &second);
     EXPECT_EQ(manager.getLight(0), nullptr);
     EXPECT_EQ(manager.getLight(3), nullptr);
-    expectNear(manager.getLightPosition(2), 1, 2, 3);
+    expectNear(manager.getLightPosition(2), {1, 2, 3}, 1e-3f);
     EXPECT_EQ(manager.getLightProjectionMatrix(7), first.getProjectionMatrix());
     EXPECT_EQ(manager.getLightViewMatrix(-1)[12], 0.0f);
 }
@@ -83,7 +78,7 @@ TEST(ShadowVolume, SilhouetteOfLitTriangles) {
     EXPECT_EQ(volume.getVertices().size(), 18u);  // three edges, two triangles each
     // The extruded far corner of the first edge lies 100 times its distance
     // from the light further on.
-    expectNear(volume.getVertices()[2], 0, -1000, 0);
+    expectNear(volume.getVertices()[2], {0, -1000, 0}, 1e-3f);
 
     CShadowVolume shared;
     t3DObject two = flatMesh(kSquare, {{0, 1, 2}, {2, 3, 0}});  // shares edge 0-2 running the other way
@@ -122,7 +117,7 @@ TEST(ShadowVolume, LitThresholds) {
     CShadowVolume native;
     native.buildNative(model, {10, 0, 0}, {5, 0, 0});  // dot exactly 0: lit
     ASSERT_EQ(native.getVertices().size(), 24u);
-    expectNear(native.getVertices()[0], 5, 0, 0);  // moved by the model's position
+    expectNear(native.getVertices()[0], {5, 0, 0}, 1e-3f);  // moved by the model's position
 }
 
 // An animated volume interpolates its silhouette between key frames.

@@ -6,14 +6,9 @@
 #include "Basic/CVector2.h"
 #include "Basic/CVector3.h"
 #include "Basic/Matrix4x4f.h"
+#include "support/VectorNear.h"
 
 namespace {
-void expectVec(const CVector3& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
-
 CVector3 transformed(const matrix4x4f& m, CVector3 p) {
     m.transformPoint(p);
     return p;
@@ -32,32 +27,32 @@ TEST(Vectors, OperatorsKeepOperandsAndNormalizeGuardsZero) {
     EXPECT_EQ(zero2.x, 0);
 
     const CVector3 p(1, 2, 3), q(4, 5, 6);
-    expectVec(p + q, 5, 7, 9);
-    expectVec(p * q, 4, 10, 18);
-    expectVec(q / 4, 1, 1.25f, 1.5f);  // integer divisor
-    expectVec(p, 1, 2, 3);
+    expectNear(p + q, {5, 7, 9}, 1e-5f);
+    expectNear(p * q, {4, 10, 18}, 1e-5f);
+    expectNear(q / 4, {1, 1.25f, 1.5f}, 1e-5f);  // integer divisor
+    expectNear(p, {1, 2, 3}, 1e-5f);
     CVector3 r = q;
     r /= CVector3(4, 1, 3);
     (r *= 2.0f) -= p;
-    expectVec(r, 1, 8, 1);
+    expectNear(r, {1, 8, 1}, 1e-5f);
     CVector3 zero3, v3(3, 0, 4);
     zero3.normalize();
     v3.normalize();
-    expectVec(zero3, 0, 0, 0);
-    expectVec(v3, 0.6f, 0, 0.8f);
+    expectNear(zero3, {0, 0, 0}, 1e-5f);
+    expectNear(v3, {0.6f, 0, 0.8f}, 1e-5f);
     EXPECT_EQ(v3.ptr()[2], v3.z);
 }
 
 TEST(Vectors, FreeFunctions) {
     const CVector3 a(1, 2, 3), b(-2, 0, 5);
-    expectVec(cross(a, b), 10, -11, 4);
+    expectNear(cross(a, b), {10, -11, 4}, 1e-5f);
     EXPECT_FLOAT_EQ(dot(a, b), 13);
     EXPECT_FLOAT_EQ(distance(a, b), std::sqrt(17.0f));
-    expectVec(subtract(a, b), 3, 2, -2);
-    expectVec(divide(b, 2), -1, 0, 2.5f);
+    expectNear(subtract(a, b), {3, 2, -2}, 1e-5f);
+    expectNear(divide(b, 2), {-1, 0, 2.5f}, 1e-5f);
     CVector3 v(0, 3, 4);
     EXPECT_EQ(&normalize(v), &v);
-    expectVec(v, 0, 0.6f, 0.8f);
+    expectNear(v, {0, 0.6f, 0.8f}, 1e-5f);
 }
 
 TEST(Matrix, TranslationMovesPointsButNotVectors) {
@@ -66,32 +61,32 @@ TEST(Matrix, TranslationMovesPointsButNotVectors) {
     m.setTranslation(CVector3(1, 2, 3));  // starts again from the identity
     CVector3 v(4, -5, 6);
     m.transformVector(v);
-    expectVec(v, 4, -5, 6);
+    expectNear(v, {4, -5, 6}, 1e-5f);
     m.transformPoint(v);
-    expectVec(v, 5, -3, 9);
+    expectNear(v, {5, -3, 9}, 1e-5f);
     m.setTranslationY(7);
-    expectVec(transformed(m, {1, 1, 1}), 1, 8, 1);
+    expectNear(transformed(m, {1, 1, 1}), {1, 8, 1}, 1e-5f);
 }
 
 TEST(Matrix, RotationsTurnCounterClockwiseAboutTheirAxis) {
     matrix4x4f m;
     m.setRotationX(90);
-    expectVec(transformed(m, {0, 1, 0}), 0, 0, 1);
+    expectNear(transformed(m, {0, 1, 0}), {0, 0, 1}, 1e-5f);
     m.setRotationY(90);
-    expectVec(transformed(m, {0, 0, 1}), 1, 0, 0);
+    expectNear(transformed(m, {0, 0, 1}), {1, 0, 0}, 1e-5f);
     CVector3 diagonal(1, 1, 1);
     m.setRotation(120, diagonal);  // cycles x -> y -> z
-    expectVec(transformed(m, {1, 0, 0}), 0, 1, 0);
+    expectNear(transformed(m, {1, 0, 0}), {0, 1, 0}, 1e-5f);
 
     m.setRotationZ(90);
-    expectVec(transformed(m, {1, 0, 0}), 0, 1, 0);
+    expectNear(transformed(m, {1, 0, 0}), {0, 1, 0}, 1e-5f);
     CVector3 axis(0, 0, 2);
     matrix4x4f general;
     general.m[12] = 9;  // every element is rewritten
     general.setRotation(90, axis);
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(general.m[i], m.m[i], 1e-6f) << i;
-    expectVec(axis, 0, 0, 1);
+    expectNear(axis, {0, 0, 1}, 1e-5f);
 }
 
 TEST(Matrix, ProductIsColumnMajorAndAppliesTheRightOperandFirst) {
@@ -109,7 +104,7 @@ TEST(Matrix, ProductIsColumnMajorAndAppliesTheRightOperandFirst) {
     matrix4x4f translate, scale;
     translate.setTranslation(CVector3(1, 2, 3));
     scale.setScale(CVector3(2, 3, 4));
-    expectVec(transformed(translate * scale, {1, 1, 1}), 3, 5, 7);
-    expectVec(transformed(scale * translate, {1, 1, 1}), 4, 9, 16);
+    expectNear(transformed(translate * scale, {1, 1, 1}), {3, 5, 7}, 1e-5f);
+    expectNear(transformed(scale * translate, {1, 1, 1}), {4, 9, 16}, 1e-5f);
     EXPECT_NEAR(matrix4x4f::degToRad(180), 3.1415927f, 1e-6f);
 }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "Models/loaders/CKObjectLoader.h"
+#include "support/VectorNear.h"
 #include "xml/XmlError.h"
 #include "xml/XmlReader.h"
 
@@ -64,12 +65,6 @@ Loaded load(const std::string& text) {
     return out;
 }
 
-void expectVector(const CVector3& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
-
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     return text.replace(text.find(from), from.size(), to);
 }
@@ -94,7 +89,7 @@ TEST(NativeModelLoader, ReadsMaterialsMapsAndObjects) {
 
     ASSERT_EQ(m.objects.size(), 1u);
     const K3DModelObject& quad = m.objects[0];
-    expectVector(quad.position, 1, 2, 3);
+    expectNear(quad.position, {1, 2, 3}, 1e-5f);
     EXPECT_FLOAT_EQ(quad.orientationAngle, 90);
     EXPECT_FLOAT_EQ(quad.vertices[1].r, 0.5f);
     EXPECT_FLOAT_EQ(quad.vertices[1].g, 1.0f);
@@ -102,9 +97,9 @@ TEST(NativeModelLoader, ReadsMaterialsMapsAndObjects) {
     ASSERT_EQ(quad.faces.size(), 2u);
     EXPECT_EQ(quad.faces[0].d, -1);
     EXPECT_EQ(quad.faces[1].d, 1);
-    expectVector(quad.faces[0].normal, 0, 1, 0);  // (b - a) x (c - a), counter-clockwise from above
-    expectVector(quad.boundsMin, 0, 0, -4);
-    expectVector(m.boundsMax, 2, 0, 0);
+    expectNear(quad.faces[0].normal, {0, 1, 0}, 1e-5f);  // (b - a) x (c - a), counter-clockwise from above
+    expectNear(quad.boundsMin, {0, 0, -4}, 1e-5f);
+    expectNear(m.boundsMax, {2, 0, 0}, 1e-5f);
     EXPECT_EQ(m.totalVertices, 4u);
 }
 
@@ -112,8 +107,8 @@ TEST(NativeModelLoader, ReadsMaterialsMapsAndObjects) {
 // binormal points the way v falls (the parallax program expects that).
 TEST(NativeModelLoader, TangentSpaceFollowsTheTextureAxes) {
     const K3DFace face = load(kModel).model.objects[0].faces[0];
-    expectVector(face.tangent, 1, 0, 0);
-    expectVector(face.binormal, 0, 0, 1);
+    expectNear(face.tangent, {1, 0, 0}, 1e-5f);
+    expectNear(face.binormal, {0, 0, 1}, 1e-5f);
 }
 
 TEST(NativeModelLoader, MissingAttributesAreReportedAndCountsFallToZero) {
@@ -125,7 +120,7 @@ TEST(NativeModelLoader, MissingAttributesAreReportedAndCountsFallToZero) {
               "\nCannot found numofparallaxmap attribute: Not a valid Kavor Engine 3D Model xml file!");
     EXPECT_EQ(loaded.model.numSubObjects, 0);
     EXPECT_TRUE(loaded.model.objects.empty());
-    expectVector(loaded.model.boundsMin, 999999, 999999, 999999);
+    expectNear(loaded.model.boundsMin, {999999, 999999, 999999}, 1e-5f);
 
     const std::string noX =
         replaced(kModel, R"(<vertex x="0" y="0" z="0" u0="0" v0="0"/>)", R"(<vertex y="0" z="0"/>)");
@@ -179,7 +174,7 @@ TEST(NativeModelLoader, GeneratedGroundPlaneLoadsCleanly) {
     ASSERT_EQ(loaded.model.objects.size(), 1u);
     EXPECT_EQ(loaded.model.objects[0].faces.size(), 576u);
     EXPECT_EQ(loaded.model.totalVertices, 625u);
-    expectVector(loaded.model.boundsMin, -300, 0, -300);
-    expectVector(loaded.model.boundsMax, 300, 0, 300);
-    expectVector(loaded.model.objects[0].faces[0].normal, 0, 1, 0);
+    expectNear(loaded.model.boundsMin, {-300, 0, -300}, 1e-5f);
+    expectNear(loaded.model.boundsMax, {300, 0, 300}, 1e-5f);
+    expectNear(loaded.model.objects[0].faces[0].normal, {0, 1, 0}, 1e-5f);
 }

@@ -20,15 +20,6 @@ std::vector<std::uint8_t> pcxFile(unsigned width, unsigned height, unsigned bits
     }
     return b.data;
 }
-
-std::string failure(const std::vector<std::uint8_t>& file) {
-    DecodedImage image;
-    std::string error;
-    ByteReader in(file);
-    EXPECT_FALSE(decodePcx(in, "x.pcx", image, error));
-    EXPECT_TRUE(image.empty());
-    return error;
-}
 }  // namespace
 
 // Run byte 193 repeats the next byte once, 200 eight times, across scan
@@ -60,18 +51,18 @@ TEST(PcxReader, RunsPaddingAndPlanesReadAsImageMagickReadsThem) {
 // Header values are checked before they are used.
 TEST(PcxReader, RefusedFilesAndTheirMessages) {
     const std::vector<std::uint8_t> data(1000, 1);
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 2, 4, data)), "error: unknown 16 bitcount pcx files\n");
-    EXPECT_EQ(failure(pcxFile(4, 4, 4, 1, 4, data)), "error: unknown 4 bitcount pcx files\n");
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 3, 2, data)), "error: bad bytes per line! (2)\n");
-    EXPECT_EQ(failure(pcxFile(0, 4, 8, 3, 4, data)), "error: bad image size in \"x.pcx\"!\n");
-    EXPECT_EQ(failure(pcxFile(30000, 4, 8, 3, 30000, data)), "error: bad image size in \"x.pcx\"!\n");
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 1, 4, data)), "error: colormap's first byte must be 0x0c! (0x1)\n");
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 1, 4, {1, 2})), "error: \"x.pcx\" has no colormap!\n");
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 3, 4, {1, 2, 3})), "error: \"x.pcx\" is truncated!\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 2, 4, data)), "error: unknown 16 bitcount pcx files\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 4, 1, 4, data)), "error: unknown 4 bitcount pcx files\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 3, 2, data)), "error: bad bytes per line! (2)\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(0, 4, 8, 3, 4, data)), "error: bad image size in \"x.pcx\"!\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(30000, 4, 8, 3, 30000, data)), "error: bad image size in \"x.pcx\"!\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 1, 4, data)), "error: colormap's first byte must be 0x0c! (0x1)\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 1, 4, {1, 2})), "error: \"x.pcx\" has no colormap!\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 3, 4, {1, 2, 3})), "error: \"x.pcx\" is truncated!\n");
     // Pixel data never runs on into the colour map at the end.
-    EXPECT_EQ(failure(pcxFile(4, 4, 8, 1, 4, {1, 2, 3}, {}, true)), "error: \"x.pcx\" is truncated!\n");
+    EXPECT_EQ(refusal("pcx", pcxFile(4, 4, 8, 1, 4, {1, 2, 3}, {}, true)), "error: \"x.pcx\" is truncated!\n");
     auto notPcx = pcxFile(1, 1, 8, 3, 2, data);
     notPcx[0] = 11;
-    EXPECT_EQ(failure(notPcx), "error: bad version number! (11)\n");
-    EXPECT_EQ(failure({10, 5, 1}), "error: \"x.pcx\" is too short for a pcx file!\n");
+    EXPECT_EQ(refusal("pcx", notPcx), "error: bad version number! (11)\n");
+    EXPECT_EQ(refusal("pcx", {10, 5, 1}), "error: \"x.pcx\" is too short for a pcx file!\n");
 }
